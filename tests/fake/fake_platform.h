@@ -1,0 +1,57 @@
+// A recording fake of the named system calls.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/platform.h"
+
+namespace fake {
+
+struct PlatformCall {
+  std::string name;
+  std::vector<std::int64_t> args;  // integer arguments in declaration order
+  std::string text;                // the string argument, where there is one
+};
+
+class FakePlatform : public ui::Platform {
+ public:
+  int Shell_NotifyIconA(std::uint32_t message, ui::NotifyIconData* data) override;
+  std::intptr_t ShellExecuteA(ui::Handle owner, const char* operation, const char* file,
+                              const char* parameters, const char* directory, int showCmd) override;
+  int SetForegroundWindow(ui::Handle hwnd) override;
+  std::int32_t GetWindowLongA(ui::Handle hwnd, int index) override;
+  std::int32_t SetWindowLongA(ui::Handle hwnd, int index, std::int32_t value) override;
+  int SetLayeredWindowAttributes(ui::Handle hwnd, std::uint32_t colorKey, std::uint8_t alpha,
+                                 std::uint32_t flags) override;
+  int ReleaseCapture() override;
+  std::intptr_t SendMessageA(ui::Handle hwnd, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam) override;
+  int GetWindowPlacement(ui::Handle hwnd, ui::WindowPlacement* placement) override;
+  int SetWindowPos(ui::Handle hwnd, ui::Handle insertAfter, int x, int y, int cx, int cy,
+                   std::uint32_t flags) override;
+  ui::Handle LoadCursorA(ui::Handle instance, std::uintptr_t cursorName) override;
+  ui::Handle SetCursor(ui::Handle cursor) override;
+  int sndPlaySoundA(const void* sound, std::uint32_t flags) override;
+  std::vector<std::uint8_t> LoadCustomResource(int id, const char* type) override;
+
+  // Calls named `name`, in order.
+  std::vector<PlatformCall> Calls(const std::string& name) const;
+  std::vector<std::string> Names() const;  // every call's name, in order
+
+  std::vector<PlatformCall> calls;
+  std::vector<ui::NotifyIconData> trayRecords;  // copy of the record of each call
+  std::map<ui::Handle, std::int32_t> exStyles;  // what GetWindowLongA returns
+  std::map<ui::Handle, ui::RectL> normalRects;  // rcNormalPosition per window
+  std::vector<std::uint8_t> soundResource{'R', 'I', 'F', 'F', 1, 2, 3, 4};
+  // The sound the "system" is playing: where it reads from, and what the
+  // bytes were when it started. A play or stop first checks that the buffer
+  // still holds them, i.e. that the program kept it alive.
+  const void* playing = nullptr;
+  std::vector<std::uint8_t> playingBytes;
+  int deadBufferReads = 0;
+};
+
+}  // namespace fake

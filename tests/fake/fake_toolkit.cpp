@@ -1,0 +1,228 @@
+#include "fake/fake_toolkit.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace fake {
+
+FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout,
+                       ui::FormEvents& events, ui::Handle hwnd)
+    : toolkit_(toolkit),
+      layout_(layout),
+      events_(events),
+      hwnd_(hwnd),
+      scaleMode_(static_cast<int>(layout.scaleMode)),
+      width_(layout.clientWidth),
+      height_(layout.clientHeight),
+      caption_(layout.caption),
+      picture_(layout.picture ? std::make_shared<FakePicture>(layout.picture) : nullptr) {
+  if (layout.startPosition == ui::StartPosition::Manual) {
+    left_ = layout.left;
+    top_ = layout.top;
+  } else if (layout.startPosition == ui::StartPosition::CenterScreen) {
+    left_ = (toolkit.ScreenWidthTwips() - width_) / 2;
+    top_ = (toolkit.ScreenHeightTwips() - height_) / 2;
+  }
+  for (const auto& c : layout.controls) {
+    ControlState& s = controls_[c.id];
+    s.layout = &c;
+    s.text = c.caption;
+    s.value = (c.flags & ui::kChecked) ? 1 : 0;
+    s.enabled = !(c.flags & ui::kDisabled);
+    s.backColor = c.backColor;
+    if (c.picture) s.picture = std::make_shared<FakePicture>(c.picture);
+  }
+  for (const auto& m : layout.menus) {
+    MenuState& s = menus_[m.id];
+    s.layout = &m;
+    s.caption = m.caption;
+    s.checked = m.checked;
+  }
+  toolkit_.windows_.push_back(this);
+}
+
+FakeWindow::~FakeWindow() {
+  *alive_ = false;
+  auto& w = toolkit_.windows_;
+  w.erase(std::remove(w.begin(), w.end(), this), w.end());
+}
+
+int FakeWindow::IdOf(const std::string& name) const {
+  for (const auto& c : layout_.controls)
+    if (name == c.name) return c.id;
+  for (const auto& m : layout_.menus)
+    if (name == m.name) return m.id;
+  throw std::out_of_range("no control or menu named " + name);
+}
+
+void FakeWindow::Log(const std::string& entry) const {
+  toolkit_.log.push_back(entry + " " + layout_.name);
+}
+
+void FakeWindow::Close(int mode) {
+  if (!loaded_) return;
+  std::shared_ptr<bool> alive = alive_;
+  unloading_ = true;
+  int cancel = 0;
+  events_.QueryUnload(cancel, mode);
+  if (!*alive) return;
+  if (cancel) {
+    unloading_ = false;
+    return;
+  }
+  FinishUnload();
+}
+
+void FakeWindow::Unload() {
+  if (!loaded_) return;
+  if (unloading_) {
+    FinishUnload();
+    return;
+  }
+  Close(ui::kFormCode);
+}
+
+void FakeWindow::FinishUnload() {
+  if (!loaded_) return;
+  std::shared_ptr<bool> alive = alive_;
+  loaded_ = false;
+  events_.Unload();
+  if (!*alive) return;
+  visible_ = false;
+  for (auto& [id, c] : controls_) c.timerEnabled = false;
+  Log("Unload");
+}
+
+void FakeWindow::Show() {
+  visible_ = true;
+  Log("Show");
+}
+
+void FakeWindow::Hide() {
+  visible_ = false;
+  Log("Hide");
+}
+
+void FakeWindow::SetState(ui::WindowState state) {
+  state_ = state;
+  Log("State" + std::to_string(static_cast<int>(state)));
+  events_.Resize();
+}
+
+void FakeWindow::SetLeft(double twips) { left_ = twips; }
+void FakeWindow::SetTop(double twips) { top_ = twips; }
+void FakeWindow::SetHeight(double twips) { height_ = twips; }
+
+ControlState& FakeWindow::Control(int id) {
+  auto it = controls_.find(id);
+  if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id));
+  return it->second;
+}
+const ControlState& FakeWindow::Control(int id) const {
+  return const_cast<FakeWindow*>(this)->Control(id);
+}
+MenuState& FakeWindow::Menu(int id) {
+  auto it = menus_.find(id);
+  if (it == menus_.end()) throw std::out_of_range("no menu " + std::to_string(id));
+  return it->second;
+}
+const MenuState& FakeWindow::Menu(int id) const { return const_cast<FakeWindow*>(this)->Menu(id); }
+
+std::string FakeWindow::Text(int id) const { return id == ui::kForm ? caption_ : Control(id).text; }
+void FakeWindow::SetText(int id, const std::string& text) {
+  (id == ui::kForm ? caption_ : Control(id).text) = text;
+}
+
+int FakeWindow::Value(int id) const { return Control(id).value; }
+void FakeWindow::SetValue(int id, int value) {
+  ControlState& c = Control(id);
+  const bool changed = c.value != value;
+  if (c.layout->kind == ui::ControlKind::OptionButton && value) {
+    // Selecting an option clears the others of its container.
+    for (auto& [otherId, other] : controls_)
+      if (other.layout->kind == ui::ControlKind::OptionButton &&
+          other.layout->parent == c.layout->parent)
+        other.value = 0;
+  }
+  c.value = value;
+  // As with the real controls, a changed check box or a selected option
+  // raises its click event.
+  if ((changed && c.layout->kind == ui::ControlKind::CheckBox) ||
+      (value && c.layout->kind == ui::ControlKind::OptionButton))
+    events_.Click(id);
+}
+
+bool FakeWindow::Enabled(int id) const { return Control(id).enabled; }
+void FakeWindow::SetEnabled(int id, bool enabled) { Control(id).enabled = enabled; }
+void FakeWindow::SetFocus(int id) { focus_ = id; }
+void FakeWindow::SetBackColor(int id, std::uint32_t color) { Control(id).backColor = color; }
+std::uint32_t FakeWindow::BackColor(int id) const { return Control(id).backColor; }
+
+ui::PictureRef FakeWindow::GetPicture(int id) const {
+  return id == ui::kForm ? picture_ : Control(id).picture;
+}
+void FakeWindow::SetPicture(int id, ui::PictureRef picture) {
+  (id == ui::kForm ? picture_ : Control(id).picture) = std::move(picture);
+}
+
+void FakeWindow::AddItem(int comboId, const std::string& item) { Control(comboId).items.push_back(item); }
+int FakeWindow::ItemCount(int comboId) const { return static_cast<int>(Control(comboId).items.size()); }
+std::string FakeWindow::Item(int comboId, int index) const { return Control(comboId).items.at(index); }
+
+bool FakeWindow::TimerEnabled(int timerId) const { return Control(timerId).timerEnabled; }
+void FakeWindow::SetTimerEnabled(int timerId, bool enabled) {
+  Control(timerId).timerEnabled = enabled;
+  Log(std::string(enabled ? "Enable " : "Disable ") + Control(timerId).layout->name);
+}
+
+bool FakeWindow::Checked(int menuId) const { return Menu(menuId).checked; }
+void FakeWindow::SetChecked(int menuId, bool checked) {
+  Menu(menuId).checked = checked;
+  Log(std::string(checked ? "Check " : "Uncheck ") + Menu(menuId).layout->name);
+}
+std::string FakeWindow::MenuCaption(int menuId) const { return Menu(menuId).caption; }
+void FakeWindow::SetMenuCaption(int menuId, const std::string& caption) {
+  Menu(menuId).caption = caption;
+}
+
+void FakeWindow::PopupMenu(int menuId) {
+  Menu(menuId);  // must exist
+  toolkit_.popups.push_back(menuId);
+  Log("Popup");
+  const int choice = toolkit_.nextPopupChoice;
+  toolkit_.nextPopupChoice = 0;
+  if (choice) events_.Click(choice);
+}
+
+std::unique_ptr<ui::Window> FakeToolkit::CreateFormWindow(const ui::WindowLayout& layout,
+                                                          ui::FormEvents& events) {
+  nextHandle_ += 0x10;
+  log.push_back(std::string("Create ") + layout.name);
+  return std::make_unique<FakeWindow>(*this, layout, events, nextHandle_);
+}
+
+int FakeToolkit::MsgBox(const std::string& text, int flags, const std::string& title) {
+  msgBoxes.push_back({text, flags, title});
+  log.push_back("MsgBox " + text);
+  if (onMsgBox) onMsgBox(msgBoxes.back());
+  return 1;
+}
+
+void FakeToolkit::EndProgram() {
+  ended = true;
+  log.push_back("EndProgram");
+}
+
+std::vector<FakeWindow*> FakeToolkit::All(const std::string& name) const {
+  std::vector<FakeWindow*> found;
+  for (FakeWindow* w : windows_)
+    if (name == w->Layout().name) found.push_back(w);
+  return found;
+}
+
+FakeWindow* FakeToolkit::Find(const std::string& name) const {
+  auto all = All(name);
+  return all.empty() ? nullptr : all.back();
+}
+
+}  // namespace fake

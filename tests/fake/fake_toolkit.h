@@ -1,0 +1,166 @@
+// A recording fake of the toolkit: windows keep their control state in
+// memory, every visible effect is logged, and tests fire events by hand.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/toolkit.h"
+
+namespace fake {
+
+class FakeToolkit;
+
+class FakePicture : public ui::Picture {
+ public:
+  explicit FakePicture(int resourceId) : id_(resourceId) {}
+  int ResourceId() const override { return id_; }
+  int WidthPixels() const override { return 0; }
+  int HeightPixels() const override { return 0; }
+
+ private:
+  int id_;
+};
+
+struct ControlState {
+  const ui::ControlLayout* layout = nullptr;
+  std::string text;
+  int value = 0;
+  bool enabled = true;
+  std::uint32_t backColor = ui::kDefaultColor;
+  ui::PictureRef picture;
+  std::vector<std::string> items;
+  bool timerEnabled = false;
+};
+
+struct MenuState {
+  const ui::MenuLayout* layout = nullptr;
+  std::string caption;
+  bool checked = false;
+};
+
+class FakeWindow : public ui::Window {
+ public:
+  FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui::FormEvents& events,
+             ui::Handle hwnd);
+  ~FakeWindow() override;
+
+  // What the window system would do: ask the form to close for `mode`.
+  void Close(int mode = ui::kFormControlMenu);
+  ui::FormEvents& Events() { return events_; }
+  const ui::WindowLayout& Layout() const { return layout_; }
+  int FocusedControl() const { return focus_; }
+  int IdOf(const std::string& controlOrMenuName) const;
+
+  // ui::Window
+  bool Loaded() const override { return loaded_; }
+  ui::Handle Hwnd() const override { return hwnd_; }
+  ui::Handle IconHandle() const override { return hwnd_ + 1; }
+  void Show() override;
+  void Hide() override;
+  bool Visible() const override { return visible_; }
+  void Unload() override;
+  ui::WindowState State() const override { return state_; }
+  void SetState(ui::WindowState state) override;
+  int ScaleMode() const override { return scaleMode_; }
+  void SetScaleMode(int mode) { scaleMode_ = mode; }
+  double Left() const override { return left_; }
+  double Top() const override { return top_; }
+  double Width() const override { return width_; }
+  double Height() const override { return height_; }
+  void SetLeft(double twips) override;
+  void SetTop(double twips) override;
+  void SetHeight(double twips) override;
+  std::string Text(int id) const override;
+  void SetText(int id, const std::string& text) override;
+  int Value(int id) const override;
+  void SetValue(int id, int value) override;
+  bool Enabled(int id) const override;
+  void SetEnabled(int id, bool enabled) override;
+  void SetFocus(int id) override;
+  void SetBackColor(int id, std::uint32_t color) override;
+  std::uint32_t BackColor(int id) const override;
+  ui::PictureRef GetPicture(int id) const override;
+  void SetPicture(int id, ui::PictureRef picture) override;
+  void AddItem(int comboId, const std::string& item) override;
+  int ItemCount(int comboId) const override;
+  std::string Item(int comboId, int index) const override;
+  bool TimerEnabled(int timerId) const override;
+  void SetTimerEnabled(int timerId, bool enabled) override;
+  bool Checked(int menuId) const override;
+  void SetChecked(int menuId, bool checked) override;
+  std::string MenuCaption(int menuId) const override;
+  void SetMenuCaption(int menuId, const std::string& caption) override;
+  void PopupMenu(int menuId) override;
+
+ private:
+  ControlState& Control(int id);
+  const ControlState& Control(int id) const;
+  MenuState& Menu(int id);
+  const MenuState& Menu(int id) const;
+  void Log(const std::string& entry) const;
+  void FinishUnload();
+
+  FakeToolkit& toolkit_;
+  const ui::WindowLayout& layout_;
+  ui::FormEvents& events_;
+  ui::Handle hwnd_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  bool loaded_ = true;
+  bool unloading_ = false;
+  bool visible_ = false;
+  ui::WindowState state_ = ui::WindowState::Normal;
+  int scaleMode_;
+  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  std::string caption_;
+  ui::PictureRef picture_;
+  int focus_ = 0;
+  std::map<int, ControlState> controls_;
+  std::map<int, MenuState> menus_;
+};
+
+struct MsgBoxCall {
+  std::string text;
+  int flags;
+  std::string title;
+};
+
+class FakeToolkit : public ui::Toolkit {
+ public:
+  std::unique_ptr<ui::Window> CreateFormWindow(const ui::WindowLayout& layout,
+                                               ui::FormEvents& events) override;
+  int MsgBox(const std::string& text, int flags, const std::string& title) override;
+  double ScreenWidthTwips() const override { return screenWidthPixels * twipsPerPixel; }
+  double ScreenHeightTwips() const override { return screenHeightPixels * twipsPerPixel; }
+  double TwipsPerPixelX() const override { return twipsPerPixel; }
+  double TwipsPerPixelY() const override { return twipsPerPixel; }
+  ui::TimeOfDay Now() const override { return now; }
+  void EndProgram() override;
+
+  // Live (not destroyed) windows created from the layout called `name`, in
+  // creation order; Find returns the last one, or nullptr.
+  std::vector<FakeWindow*> All(const std::string& name) const;
+  FakeWindow* Find(const std::string& name) const;
+
+  // Settings and records open to tests.
+  double screenWidthPixels = 1024, screenHeightPixels = 768, twipsPerPixel = 15;
+  ui::TimeOfDay now{12, 0, 0};
+  bool ended = false;
+  std::vector<MsgBoxCall> msgBoxes;
+  std::function<void(const MsgBoxCall&)> onMsgBox;  // runs while the box is "open"
+  // Menu item chosen by the next PopupMenu call (0: the menu is dismissed).
+  int nextPopupChoice = 0;
+  std::vector<int> popups;  // menu ids shown as popups
+  // One line per visible effect, in order ("Show Form2", "Hide Form3", ...).
+  std::vector<std::string> log;
+
+ private:
+  friend class FakeWindow;
+  std::vector<FakeWindow*> windows_;
+  ui::Handle nextHandle_ = 0x1000;
+};
+
+}  // namespace fake
