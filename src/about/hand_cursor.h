@@ -1,0 +1,12 @@
+// The pointer over the About window's links.
+#pragma once
+
+#include "ui/platform.h"
+
+namespace about {
+
+// Makes the system's hand the current pointer. It lasts only until the window
+// system next sets the pointer, so the links call it on every mouse move.
+void ShowHandCursor(ui::Platform& platform);
+
+}  // namespace about
