@@ -1,11 +1,190 @@
 #include "alarm/form3.h"
 
+#include <optional>
+
+#include "alarm/alarm_input.h"
+#include "alarm/form3_layout.h"
+#include "alarm/form4.h"
+#include "alarm/module7.h"
+#include "notes/topmost.h"
+#include "resource_ids.h"
+#include "shell/form1.h"
+
 namespace alarms {
 
 namespace {
-const ui::WindowLayout kLayout{};
+constexpr int kHours = 24;
+constexpr int kMinutes = 60;
+constexpr int kErrorFlags = 16;
+constexpr int kInformationFlags = 64;
+constexpr const char* kErrorTitle = "Error";
+}  // namespace
+
+Form3::Form3(Program& program) : ui::Form(program.Toolkit(), Form3Layout()), program_(program) {}
+
+void Form3::Load() { Form_Load(); }
+
+void Form3::QueryUnload(int& cancel, int unloadMode) { Form_QueryUnload(cancel, unloadMode); }
+
+void Form3::Click(int id) {
+  switch (id) {
+    case kOption1:
+      Option1_Click();
+      break;
+    case kOption2:
+      Option2_Click();
+      break;
+    case kCheck1:
+      Check1_Click();
+      break;
+    case kCmdTestSound:
+      cmdTestSound_Click();
+      break;
+    case kCmdSet:
+      cmdSet_Click();
+      break;
+    case kCmdCancel:
+      cmdCancel_Click();
+      break;
+    case kCmdCancelAlarm:
+      cmdCancelAlarm_Click();
+      break;
+    default:
+      break;
+  }
 }
 
-Form3::Form3(Program& program) : ui::Form(program.Toolkit(), kLayout), program_(program) {}
+void Form3::Timer(int id) {
+  if (id == kTimer1) Timer1_Timer();
+  if (id == kTimer2) Timer2_Timer();
+}
+
+// The hour list carries no sign position ("0".."23"); the minute list keeps
+// the blank where a sign would go (" 0".." 59").
+void Form3::Form_Load() {
+  ui::Window& win = Win();
+  for (int hour = 0; hour < kHours; ++hour) win.AddItem(kCboHour, std::to_string(hour));
+  for (int minute = 0; minute < kMinutes; ++minute)
+    win.AddItem(kCboMinute, " " + std::to_string(minute));
+}
+
+// Closing from the title bar only hides the dialog, as Cancel does, so that a
+// pending alarm does not die with its timers while the menu says it works.
+void Form3::Form_QueryUnload(int& cancel, int unloadMode) {
+  if (unloadMode != ui::kFormControlMenu) return;
+  cancel = 1;
+  cmdCancel_Click();
+}
+
+void Form3::Option1_Click() {
+  ui::Window& win = Win();
+  if (!win.Value(kOption1)) return;
+  win.SetEnabled(kTxtAlarmAfter, true);
+  win.SetEnabled(kCboHour, false);
+  win.SetEnabled(kCboMinute, false);
+  win.SetEnabled(kLabel1, true);
+  win.SetEnabled(kLabel2, false);
+  win.SetFocus(kTxtAlarmAfter);
+}
+
+void Form3::Option2_Click() {
+  ui::Window& win = Win();
+  if (!win.Value(kOption2)) return;
+  win.SetEnabled(kTxtAlarmAfter, false);
+  win.SetEnabled(kCboHour, true);
+  win.SetEnabled(kCboMinute, true);
+  win.SetEnabled(kLabel1, false);
+  win.SetEnabled(kLabel2, true);
+}
+
+void Form3::Check1_Click() {
+  ui::Window& win = Win();
+  win.SetEnabled(kCmdTestSound, win.Value(kCheck1) != 0);
+}
+
+void Form3::cmdTestSound_Click() { program_.Sound().PlaySoundOnce(IDS_ALARM_SOUND); }
+
+// Everything is validated before anything changes, so a rejected Set leaves a
+// running alarm exactly as it was.
+void Form3::cmdSet_Click() {
+  ui::Window& win = Win();
+  const bool minutesMode = win.Value(kOption1) != 0;
+  const bool timeMode = win.Value(kOption2) != 0;
+  if (!minutesMode && !timeMode) return ShowError("Please choose an alarm mode");
+
+  MinutesReading minutes;
+  if (minutesMode) {
+    minutes = ReadAlarmMinutes(win.Text(kTxtAlarmAfter));
+    if (minutes.status == MinutesStatus::kInvalid)
+      return ShowError("Please enter a valid minute unit");
+    if (minutes.status == MinutesStatus::kZero) return ShowError("Can not equal 0!");
+  }
+  std::optional<std::string> timeText;
+  if (timeMode) {
+    timeText = ReadAlarmTime(win.Text(kCboHour), win.Text(kCboMinute));
+    if (!timeText) return ShowError("Please choose time");
+  }
+
+  // Silences a test sound, and equally the loop of an alert still open. This
+  // comes before the timers are armed: the confirmation box below runs a
+  // message loop, and an alarm that fires in the meantime (the current
+  // minute, a few seconds) must keep the sound its alert starts.
+  program_.Sound().StopSound();
+  TicksElapsed_ = 0;
+  if (minutesMode) {
+    AlarmSeconds_ = minutes.seconds;
+    win.SetTimerEnabled(kTimer2, false);
+    win.SetTimerEnabled(kTimer1, true);
+  }
+  if (timeMode) {
+    AlarmTimeText_ = *timeText;
+    win.SetTimerEnabled(kTimer2, true);
+    win.SetTimerEnabled(kTimer1, false);
+  }
+  toolkit_.MsgBox("Alarm set successfully!", kInformationFlags, "Activate Alarm");
+  program_.Form1().SetAlarmMeCaption(" Alarm Me (working)");
+  win.Hide();
+}
+
+void Form3::cmdCancel_Click() { Win().Hide(); }
+
+// Leaves the fields, an open alert and its sound alone.
+void Form3::cmdCancelAlarm_Click() {
+  ui::Window& win = Win();
+  win.SetTimerEnabled(kTimer1, false);
+  win.SetTimerEnabled(kTimer2, false);
+  toolkit_.MsgBox("Alarm deactivated successfully!", kInformationFlags, "Deactivate Alarm");
+  program_.Form1().SetAlarmMeCaption("Alarm Me (stop)");
+  win.Hide();
+}
+
+// Never more than AlarmSeconds ticks: the firing tick disables the timer, so
+// the count cannot overflow.
+void Form3::Timer1_Timer() {
+  ++TicksElapsed_;
+  if (TicksElapsed_ >= AlarmSeconds_) {
+    FireAlarm();
+    Win().SetTimerEnabled(kTimer1, false);
+  }
+}
+
+void Form3::Timer2_Timer() {
+  if (FormatTimeOfDay(toolkit_.Now()) == AlarmTimeText_) FireAlarm();
+}
+
+void Form3::FireAlarm() {
+  Form4& alert = program_.Form4();
+  // Taking the handle loads an alert that is not open, and its load handler
+  // starts the loop before the window shows. An alert still open from an
+  // earlier firing is not loaded again, so no second sound starts.
+  const ui::Handle hwnd = alert.Hwnd();
+  notes::MakeWindowTopmost(program_.Platform(), hwnd);
+  alert.Win().Show();
+  ui::Window& win = Win();
+  win.SetTimerEnabled(kTimer1, false);
+  win.SetTimerEnabled(kTimer2, false);
+}
+
+void Form3::ShowError(const char* text) { toolkit_.MsgBox(text, kErrorFlags, kErrorTitle); }
 
 }  // namespace alarms

@@ -1,0 +1,52 @@
+#include "alarm/form4_layout.h"
+
+#include "alarm/form4.h"
+#include "resource_ids.h"
+
+namespace alarms {
+
+namespace {
+
+using ui::ControlKind;
+
+// The alert picture is two pixels wider than the client area; the surplus is
+// clipped. The window has no frame, so the close picture is the only way to
+// close it.
+const ui::WindowLayout kLayout{
+    .name = "Form4",
+    .caption = "It's time!",
+    .border = ui::BorderStyle::None,
+    .controlBox = false,
+    .minButton = false,
+    .maxButton = false,
+    .showInTaskbar = false,
+    .clientWidth = 3810,
+    .clientHeight = 4500,
+    .startPosition = ui::StartPosition::CenterScreen,
+    .icon = IDI_SMALL_SHEET,
+    .controls =
+        {
+            {.id = Form4::kImage1,
+             .kind = ControlKind::Picture,
+             .name = "Image1",
+             .left = 0,
+             .top = 0,
+             .width = 3840,
+             .height = 4500,
+             .picture = IDP_ALERT},
+            {.id = Form4::kImage2,
+             .kind = ControlKind::Picture,
+             .name = "Image2",
+             .left = 3480,
+             .top = 120,
+             .width = 240,
+             .height = 240,
+             .picture = IDP_CLOSE_GLYPH},
+        },
+};
+
+}  // namespace
+
+const ui::WindowLayout& Form4Layout() { return kLayout; }
+
+}  // namespace alarms
