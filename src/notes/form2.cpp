@@ -1,0 +1,142 @@
+#include "notes/form2.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "notes/form2_layout.h"
+#include "notes/note_pool.h"
+#include "notes/topmost.h"
+
+namespace notes {
+
+namespace {
+
+// The slot number as the label holds it: decimal, blanks around it allowed,
+// rounded to a 16-bit integer. Anything else is no number.
+std::optional<int> ParseSlotNumber(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  const double rounded = std::nearbyint(value);
+  if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
+        rounded <= std::numeric_limits<std::int16_t>::max()))
+    return std::nullopt;
+  return static_cast<int>(rounded);
+}
+
+}  // namespace
+
+Form2::Form2(Program& program) : ui::Form(program.Toolkit(), Form2Layout()), program_(program) {}
+
+void Form2::Load() {
+  const auto self = shared_from_this();
+  Form_Load();
+}
+
+void Form2::QueryUnload(int& /*cancel*/, int /*unloadMode*/) {
+  const auto self = shared_from_this();
+  Form_QueryUnload();
+}
+
+void Form2::Paint() {
+  const auto self = shared_from_this();
+  Form_Paint();
+}
+
+void Form2::Click(int id) {
+  const auto self = shared_from_this();
+  if (id == kImage1) Image1_Click();
+}
+
+// Double clicks inside the text boxes select text; only the sheet itself
+// rolls the note.
+void Form2::DblClick(int id) {
+  const auto self = shared_from_this();
+  if (id == ui::kForm) Form_DblClick();
+}
+
+void Form2::MouseDown(int id, int, int, double, double) {
+  const auto self = shared_from_this();
+  switch (id) {
+    case ui::kForm:
+      Form_MouseDown();
+      break;
+    case kLabel1:
+      Label1_MouseDown();
+      break;
+    default:
+      break;
+  }
+}
+
+void Form2::Form_Load() {
+  ui::Platform& platform = program_.Platform();
+  const std::int32_t exStyle = platform.GetWindowLongA(Hwnd(), ui::kGwlExStyle);
+  platform.SetWindowLongA(Hwnd(), ui::kGwlExStyle,
+                          exStyle | static_cast<std::int32_t>(ui::kWsExLayered));
+  // Colour key only: without LWA_ALPHA the alpha byte is ignored and the rest
+  // of the note stays opaque.
+  platform.SetLayeredWindowAttributes(Hwnd(), 0x00000000, 0, ui::kLwaColorKey);
+  savedHeight_ = static_cast<std::int32_t>(std::nearbyint(Win().Height()));
+  rolledUp_ = false;
+  KeepFormOnTop(platform, *this);
+}
+
+// The note never refuses to close. Its window goes before the pool lets go of
+// the object, which `self` in QueryUnload keeps alive to the end.
+void Form2::Form_QueryUnload() {
+  NotePool& pool = program_.Notes();
+  const std::optional<int> slot = OwnSlot();
+  if (slot) pool.MarkSlotFree(*slot);
+  Win().Unload();
+  if (slot) pool.ReleaseSlot(*slot);
+}
+
+// Re-asserting topmost on every repaint also activates the note, so an
+// uncovered note comes to the front of the other topmost windows.
+void Form2::Form_Paint() { KeepFormOnTop(program_.Platform(), *this); }
+
+void Form2::Form_DblClick() {
+  if (rolledUp_) {
+    Win().SetHeight(savedHeight_);
+    rolledUp_ = false;
+  } else {
+    Win().SetHeight(kRolledUpHeight);
+    rolledUp_ = true;
+  }
+}
+
+void Form2::Form_MouseDown() { DragWindow(); }
+
+void Form2::Label1_MouseDown() { DragWindow(); }
+
+// The note stays loaded and keeps its slot; nothing shows it again.
+void Form2::Image1_Click() { Win().Hide(); }
+
+// Whatever the button: the window system moves the note as if its (absent)
+// caption bar had been pressed, in a move loop that ends with the release.
+void Form2::DragWindow() {
+  ui::Platform& platform = program_.Platform();
+  platform.ReleaseCapture();
+  std::int32_t noPosition = 0;
+  platform.SendMessageA(Hwnd(), ui::kWmNcLButtonDown, ui::kHtCaption,
+                        reinterpret_cast<std::intptr_t>(&noPosition));
+}
+
+// The slot number exists only as the label's text. Should it ever not name
+// this note's slot, the pool's own record decides, so that closing a note can
+// neither free another note's slot nor leave its own taken.
+std::optional<int> Form2::OwnSlot() {
+  NotePool& pool = program_.Notes();
+  const std::optional<int> labelled = ParseSlotNumber(Win().Text(kLabel1));
+  if (labelled && pool.Holds(*labelled, *this)) return labelled;
+  return pool.SlotOf(*this);
+}
+
+}  // namespace notes
