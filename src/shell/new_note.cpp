@@ -1,0 +1,39 @@
+// The new-note command: a note in the lowest free slot, cascaded from three
+// quarters of the screen width by its slot number.
+#include <cstdint>
+#include <memory>
+
+#include "notes/form2.h"
+#include "notes/note_pool.h"
+#include "notes/topmost.h"
+#include "shell/form1.h"
+
+namespace shell {
+
+namespace {
+
+// Wide integers throughout: the classic 16-bit arithmetic overflowed from
+// slot 33 on; this way the cascade simply carries on.
+double NoteTop(int slot) { return static_cast<double>(std::int32_t{slot} * 1000 + 300); }
+
+// Floating point, handed over in single precision without rounding.
+float NoteLeft(double screenWidthTwips, int slot) {
+  return static_cast<float>(screenWidthTwips * 3 / 4 + std::int32_t{slot} * 300);
+}
+
+}  // namespace
+
+void Form1::cmdMakeANewWindow_Click() {
+  notes::NotePool& pool = program_.Notes();
+  const int slot = pool.AllocateNoteSlot();
+  const std::shared_ptr<notes::Form2> note = pool.Notes(slot);
+  ui::Window& window = note->Win();
+  window.SetText(notes::Form2::kText1, "");
+  window.Show();
+  window.SetTop(NoteTop(slot));
+  window.SetLeft(NoteLeft(program_.Toolkit().ScreenWidthTwips(), slot));
+  ApplyCheckedStyle(*note);
+  notes::KeepFormOnTop(program_.Platform(), *note);
+}
+
+}  // namespace shell
