@@ -1,0 +1,312 @@
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "about/form5.h"
+#include "alarm/form3.h"
+#include "shell/tray_icon.h"
+#include "shell_running_program.h"
+
+namespace {
+
+using testing_support::RunningProgram;
+using Calls = std::vector<std::string>;
+
+class Form1Test : public RunningProgram {
+ protected:
+  std::int64_t Form1Hwnd() { return static_cast<std::int64_t>(Form1Window().Hwnd()); }
+  int NotifyCount(std::uint32_t message) {
+    int count = 0;
+    for (const auto& call : platform_.Calls("Shell_NotifyIconA")) count += call.args[0] == message;
+    return count;
+  }
+};
+
+TEST_F(Form1Test, LoadRegistersTheTrayRecordAndHides) {
+  ASSERT_EQ(platform_.Names(), Calls{"Shell_NotifyIconA"});
+  EXPECT_EQ(platform_.calls[0].args[0], ui::kNimAdd);
+  const ui::NotifyIconData& record = platform_.trayRecords[0];
+  EXPECT_EQ(record.cbSize, sizeof(ui::NotifyIconData));
+  EXPECT_EQ(record.hWnd, Form1Window().Hwnd());
+  EXPECT_EQ(record.uID, 1u);
+  EXPECT_EQ(record.uFlags, 7u);
+  EXPECT_EQ(record.uCallbackMessage, 512u);
+  EXPECT_EQ(record.hIcon, Form1Window().IconHandle());
+  const std::string tip(record.szTip, sizeof record.szTip);
+  EXPECT_EQ(tip, std::string("Double left click to make a note, right click for others!") + '\0' +
+                     std::string(6, ' '));
+
+  EXPECT_FALSE(Form1Window().Visible());
+  EXPECT_EQ(Pool().NoteUpper(), 0);
+  EXPECT_EQ(Pool().NoteInUse(), std::vector<std::int16_t>{0});
+  EXPECT_EQ(program_.Form1().AlarmMeCaption(), "Alarm Me");
+}
+
+TEST_F(Form1Test, UnloadRemovesTheIconWithTheSameRecord) {
+  Form1Window().Unload();
+  const auto calls = platform_.Calls("Shell_NotifyIconA");
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[1].args[0], ui::kNimDelete);
+  EXPECT_EQ(calls[1].args[1], calls[0].args[1]);  // the very record
+  EXPECT_EQ(
+      std::memcmp(&platform_.trayRecords[0], &platform_.trayRecords[1], sizeof(ui::NotifyIconData)),
+      0);
+}
+
+TEST_F(Form1Test, TaskbarRecreationRegistersTheIconAgain) {
+  Form1Window().Events().TaskbarCreated();
+  const auto calls = platform_.Calls("Shell_NotifyIconA");
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[1].args[0], ui::kNimAdd);
+  EXPECT_EQ(
+      std::memcmp(&platform_.trayRecords[0], &platform_.trayRecords[1], sizeof(ui::NotifyIconData)),
+      0);
+}
+
+TEST_F(Form1Test, MenuTreeAsShipped) {
+  struct Item {
+    const char* name;
+    const char* caption;
+    const char* parent;
+  };
+  const std::vector<Item> expected = {
+      {"mPopupSys", "&SysTray", ""},
+      {"mNewNote", "New Note", "mPopupSys"},
+      {"mnuAlarmMe", "Alarm Me", "mPopupSys"},
+      {"mnuChangeStyle", "Change Style", "mPopupSys"},
+      {"mnuOrange", "Orange", "mnuChangeStyle"},
+      {"mnuGreen", "Green", "mnuChangeStyle"},
+      {"mnuBlue", "Blue", "mnuChangeStyle"},
+      {"mnuYellow", "Yellow", "mnuChangeStyle"},
+      {"mnuRed", "Red", "mnuChangeStyle"},
+      {"mnuPink", "Pink", "mnuChangeStyle"},
+      {"mnuStrip2", "-", "mPopupSys"},
+      {"mnuTutorials", "Tutorials", "mPopupSys"},
+      {"mnuAbout", "About", "mPopupSys"},
+      {"mnuStrip", "-", "mPopupSys"},
+      {"mPopExit", "&Exit", "mPopupSys"},
+  };
+  const auto& menus = Form1Window().Layout().menus;
+  ASSERT_EQ(menus.size(), expected.size());
+  for (std::size_t i = 0; i < menus.size(); ++i) {
+    SCOPED_TRACE(expected[i].name);
+    EXPECT_STREQ(menus[i].name, expected[i].name);
+    EXPECT_STREQ(menus[i].caption, expected[i].caption);
+    EXPECT_EQ(menus[i].parent, *expected[i].parent ? Form1Id(expected[i].parent) : 0);
+    EXPECT_EQ(Form1Window().Checked(menus[i].id), std::string(menus[i].name) == "mnuGreen");
+  }
+}
+
+struct CallbackCase {
+  const char* scale;
+  int scaleMode;
+  double twipsPerPixel;
+  double message;
+  Calls calls;  // platform calls the callback makes
+  int notes;    // notes created
+  int popups;
+};
+
+void PrintTo(const CallbackCase& c, std::ostream* os) {
+  *os << c.scale << " " << c.twipsPerPixel << " message " << c.message;
+}
+
+class TrayCallbackTest : public Form1Test, public ::testing::WithParamInterface<CallbackCase> {};
+
+TEST_P(TrayCallbackTest, DecodesTheMouseMessage) {
+  const CallbackCase& c = GetParam();
+  toolkit_.twipsPerPixel = c.twipsPerPixel;
+  Form1Window().SetScaleMode(c.scaleMode);
+  platform_.calls.clear();
+
+  Tray(c.message);
+
+  EXPECT_EQ(platform_.Names(), c.calls);
+  for (const auto& call : platform_.Calls("SetForegroundWindow"))
+    EXPECT_EQ(call.args[0], Form1Hwnd());
+  EXPECT_EQ(toolkit_.All("Form2").size(), static_cast<std::size_t>(c.notes));
+  EXPECT_EQ(toolkit_.popups.size(), static_cast<std::size_t>(c.popups));
+  if (c.popups) {
+    EXPECT_EQ(toolkit_.popups[0], Form1Id("mPopupSys"));
+  }
+}
+
+const Calls kForeground{"SetForegroundWindow"};
+// Note load (layered set-up, topmost), topmost again once placed, then the
+// foreground.
+const Calls kNewNoteThenForeground{
+    "GetWindowLongA",     "SetWindowLongA",     "SetLayeredWindowAttributes",
+    "GetWindowPlacement", "SetWindowPos",       "GetWindowPlacement",
+    "SetWindowPos",       "SetForegroundWindow"};
+
+std::vector<CallbackCase> CallbackCases() {
+  std::vector<CallbackCase> cases;
+  const struct {
+    const char* name;
+    int mode;
+    double tpp;
+  } scales[] = {{"twips", 1, 15}, {"twips", 1, 12}, {"pixels", 3, 15}};
+  for (const auto& s : scales) {
+    cases.push_back({s.name, s.mode, s.tpp, 512, {}, 0, 0});
+    cases.push_back({s.name, s.mode, s.tpp, 513, {}, 0, 0});
+    cases.push_back({s.name, s.mode, s.tpp, 514, kForeground, 0, 0});
+    cases.push_back({s.name, s.mode, s.tpp, 515, kNewNoteThenForeground, 1, 0});
+    cases.push_back({s.name, s.mode, s.tpp, 516, {}, 0, 0});
+    cases.push_back({s.name, s.mode, s.tpp, 517, kForeground, 0, 1});
+    cases.push_back({s.name, s.mode, s.tpp, 0, {}, 0, 0});
+    // Rounded to the nearest message number.
+    cases.push_back({s.name, s.mode, s.tpp, 514.4, kForeground, 0, 0});
+    cases.push_back({s.name, s.mode, s.tpp, 516.6, kForeground, 0, 1});
+  }
+  // A plain mouse move over the shown window, far from any message number.
+  cases.push_back({"pixels", 3, 15, 1e30, {}, 0, 0});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, TrayCallbackTest, ::testing::ValuesIn(CallbackCases()));
+
+TEST_F(Form1Test, CallbacksOfOtherControlsAreIgnored) {
+  Form1Window().Events().MouseMove(Form1Id("Image_Green"), 0, 0, 515 * 15, 0);
+  EXPECT_EQ(platform_.Names(), Calls{"Shell_NotifyIconA"});
+}
+
+TEST_F(Form1Test, DoubleClickMakesExactlyOneNote) {
+  // What the shell sends for a double click: down, up, double click, up.
+  for (int message : {513, 514, 515, 514}) Tray(message);
+  EXPECT_EQ(toolkit_.All("Form2").size(), 1u);
+  EXPECT_EQ(platform_.Calls("SetForegroundWindow").size(), 3u);
+}
+
+TEST_F(Form1Test, PopupItemRunsAfterTheForeground) {
+  ChooseFromPopup("mnuTutorials");
+  EXPECT_EQ(platform_.Names(),
+            (Calls{"Shell_NotifyIconA", "SetForegroundWindow", "ShellExecuteA"}));
+}
+
+TEST_F(Form1Test, TutorialsOpensTheSitePageNormally) {
+  ChooseFromPopup("mnuTutorials");
+  const auto calls = platform_.Calls("ShellExecuteA");
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].text, "https://www.paperwisp.example/tutorials");
+  // No owner, no verb, no parameters, no directory, SW_SHOWNORMAL.
+  EXPECT_EQ(calls[0].args, (std::vector<std::int64_t>{0, 0, 0, 0, 1}));
+}
+
+TEST_F(Form1Test, NewNoteItemMakesOneNote) {
+  ChooseFromPopup("mNewNote");
+  EXPECT_EQ(toolkit_.All("Form2").size(), 1u);
+  EXPECT_EQ(Pool().NoteInUse(), std::vector<std::int16_t>{1});
+}
+
+TEST_F(Form1Test, AlarmMeAndAboutShowTheirWindows) {
+  ChooseFromPopup("mnuAlarmMe");
+  EXPECT_TRUE(program_.Form3().IsLoaded());
+  EXPECT_TRUE(program_.Form3().Win().Visible());
+  EXPECT_FALSE(program_.Form5().IsLoaded());
+
+  ChooseFromPopup("mnuAbout");
+  EXPECT_TRUE(program_.Form5().IsLoaded());
+  EXPECT_TRUE(program_.Form5().Win().Visible());
+}
+
+TEST_F(Form1Test, AlarmMeCaptionIsTheMenuItemCaption) {
+  program_.Form1().SetAlarmMeCaption(" Alarm Me (working)");
+  EXPECT_EQ(Form1Window().MenuCaption(Form1Id("mnuAlarmMe")), " Alarm Me (working)");
+  EXPECT_EQ(program_.Form1().AlarmMeCaption(), " Alarm Me (working)");
+  // Whatever the caption, the item opens the alarm dialog.
+  ChooseFromPopup("mnuAlarmMe");
+  EXPECT_TRUE(program_.Form3().Win().Visible());
+}
+
+struct CloseCase {
+  int unloadMode;
+  int closeMeansClose;
+  bool staysLoaded;
+};
+
+void PrintTo(const CloseCase& c, std::ostream* os) {
+  *os << "mode " << c.unloadMode << " box " << c.closeMeansClose;
+}
+
+class CloseRuleTest : public Form1Test, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseRuleTest, OnlyAFrameCloseWithTheBoxClearIsTurnedIntoHiding) {
+  fake::FakeWindow& form1 = Form1Window();
+  form1.Show();
+  form1.SetValue(Form1Id("ChkCloseMeansClose"), GetParam().closeMeansClose);
+
+  form1.Close(GetParam().unloadMode);
+
+  EXPECT_EQ(form1.Loaded(), GetParam().staysLoaded);
+  EXPECT_FALSE(form1.Visible());
+  EXPECT_EQ(NotifyCount(ui::kNimDelete), GetParam().staysLoaded ? 0 : 1);
+  if (GetParam().staysLoaded) {
+    EXPECT_EQ(form1.State(), ui::WindowState::Minimized);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, CloseRuleTest,
+                         ::testing::Values(CloseCase{ui::kFormControlMenu, 0, true},
+                                           CloseCase{ui::kFormControlMenu, 1, false},
+                                           CloseCase{ui::kFormCode, 0, false},
+                                           CloseCase{ui::kFormCode, 1, false},
+                                           CloseCase{ui::kAppWindows, 0, false},
+                                           CloseCase{ui::kAppWindows, 1, false},
+                                           CloseCase{ui::kAppTaskManager, 0, false},
+                                           CloseCase{ui::kAppTaskManager, 1, false}));
+
+TEST_F(Form1Test, MinimisingHidesButOtherStatesDoNot) {
+  fake::FakeWindow& form1 = Form1Window();
+  form1.Show();
+  form1.SetState(ui::WindowState::Maximized);
+  EXPECT_TRUE(form1.Visible());
+  form1.SetState(ui::WindowState::Normal);
+  EXPECT_TRUE(form1.Visible());
+  form1.SetState(ui::WindowState::Minimized);
+  EXPECT_FALSE(form1.Visible());
+  EXPECT_TRUE(form1.Loaded());
+}
+
+TEST_F(Form1Test, MenuExitRemovesTheIconThenEndsTheProgram) {
+  NewNote();
+  ChooseFromPopup("mPopExit");
+  EXPECT_FALSE(Form1Window().Loaded());
+  EXPECT_EQ(NotifyCount(ui::kNimDelete), 1);
+  ASSERT_GE(toolkit_.log.size(), 2u);
+  EXPECT_EQ(toolkit_.log[toolkit_.log.size() - 2], "Unload Form1");
+  EXPECT_EQ(toolkit_.log.back(), "EndProgram");
+  // The note went with the program without running its own close handling.
+  EXPECT_EQ(Pool().NoteInUse(), std::vector<std::int16_t>{1});
+}
+
+TEST_F(Form1Test, ButtonExitLeavesTheNotesWorking) {
+  NewNote();
+  Form1Window().Show();
+  ClickOnForm1("mPopExit_Cmd");
+
+  EXPECT_FALSE(Form1Window().Loaded());
+  EXPECT_EQ(NotifyCount(ui::kNimDelete), 1);
+  EXPECT_FALSE(toolkit_.ended);
+  fake::FakeWindow& note = NoteWindow(0);
+  EXPECT_TRUE(note.Loaded());
+  note.Events().DblClick(ui::kForm);
+  EXPECT_EQ(note.Height(), 460);
+}
+
+// Writing the alarm caption after the exit button loads the controller again
+// (as any use of it does); the notes still open must survive that.
+TEST_F(Form1Test, ReloadingTheControllerKeepsOpenNotes) {
+  NewNote();
+  NewNote();
+  Form1Window().Unload();
+  program_.Form1().SetAlarmMeCaption("Alarm Me (Stop)");
+
+  EXPECT_TRUE(Form1Window().Loaded());
+  EXPECT_EQ(NotifyCount(ui::kNimAdd), 2);
+  EXPECT_EQ(Pool().NoteInUse(), (std::vector<std::int16_t>{1, 1}));
+  EXPECT_EQ(toolkit_.All("Form2").size(), 2u);
+  NewNote();
+  EXPECT_EQ(Pool().NoteInUse(), (std::vector<std::int16_t>{1, 1, 1}));
+}
+
+}  // namespace
