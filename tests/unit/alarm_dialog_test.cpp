@@ -25,37 +25,12 @@ TEST_F(DialogTest, OpensWhereItsLayoutPlacesItWithItsInitialValues) {
   EXPECT_EQ(dialog.Top(), 4875);
   EXPECT_EQ(dialog.Width(), 4710);
   EXPECT_EQ(dialog.Height(), 3165);
-  const ui::WindowLayout& layout = dialog.Layout();
-  EXPECT_EQ(layout.border, ui::BorderStyle::FixedSingle);
-  EXPECT_TRUE(layout.controlBox);
-  EXPECT_FALSE(layout.minButton || layout.maxButton);
-  EXPECT_EQ(layout.icon, IDI_CONTROLLER);
   EXPECT_EQ(dialog.Value(Form3::kCheck1), 1);
   EXPECT_EQ(dialog.Value(Form3::kOption1) + dialog.Value(Form3::kOption2), 0);
   EXPECT_FALSE(Timer1On() || Timer2On());
   EXPECT_EQ(dialog.Text(Form3::kCboHour), "");
   EXPECT_EQ(dialog.Text(Form3::kCboMinute), "");
   EXPECT_EQ(dialog.Text(Form3::kTxtAlarmAfter), "");
-}
-
-// Names in tab order, and whether each sits in the frame.
-TEST_F(DialogTest, TabOrderAndFrameChildren) {
-  const std::vector<std::pair<std::string, bool>> expected{
-      {"Frame1", false},      {"Option1", true},    {"Label1", true},          {"Option2", true},
-      {"cboHour", true},      {"Label2", true},     {"txtAlarmAfter", true},   {"cboMinute", true},
-      {"cmdSet", false},      {"cmdCancel", false}, {"cmdCancelAlarm", false}, {"Check1", false},
-      {"cmdTestSound", false}};
-  std::vector<std::pair<std::string, bool>> actual(expected.size());
-  for (const ui::ControlLayout& c : Dialog().Layout().controls) {
-    if (c.kind == ui::ControlKind::Timer) {
-      EXPECT_EQ(c.interval, 1000) << c.name;
-      continue;
-    }
-    ASSERT_GE(c.tabIndex, 0) << c.name;
-    ASSERT_LT(c.tabIndex, static_cast<int>(expected.size())) << c.name;
-    actual[c.tabIndex] = {c.name, c.parent == Form3::kFrame1};
-  }
-  EXPECT_EQ(actual, expected);
 }
 
 TEST_F(DialogTest, LoadFillsHourAndMinuteLists) {
