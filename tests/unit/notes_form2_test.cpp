@@ -1,7 +1,6 @@
 #include <string>
 #include <vector>
 
-#include "resource_ids.h"
 #include "shell_running_program.h"
 
 namespace {
@@ -163,17 +162,5 @@ TEST_P(DamagedLabelTest, ClosingStillFreesOnlyTheNotesOwnSlot) {
 INSTANTIATE_TEST_SUITE_P(Captions, DamagedLabelTest,
                          ::testing::Values(" 1 ", "1.4", "0", "2", "", "abc", "1x", "-1", "99",
                                            "40000", "1e300", "nan"));
-
-// Pure black is the colour key: the background must be it, or the margins
-// around the sheet would show.
-TEST_F(NoteWindowTest, DesignLayoutIsABlackBorderlessSheetWithoutTaskbarButton) {
-  fake::FakeWindow& note = MakeNote();
-  const ui::WindowLayout& layout = note.Layout();
-  EXPECT_EQ(layout.border, ui::BorderStyle::None);
-  EXPECT_FALSE(layout.showInTaskbar);
-  EXPECT_EQ(layout.backColor, 0x00000000u);
-  EXPECT_EQ(layout.icon, IDI_APPLICATION_NOTE);
-  EXPECT_EQ(note.GetPicture(notes::Form2::kImage1)->ResourceId(), IDP_CLOSE_GLYPH);
-}
 
 }  // namespace

@@ -66,14 +66,6 @@ TEST_F(NotePoolTest, NewNoteIsLoadedNumberedAndNotYetVisible) {
   EXPECT_EQ(platform_.Calls("SetLayeredWindowAttributes").size(), 1u);
 }
 
-TEST_F(NotePoolTest, EmptyAndNonexistentSlotsHoldNoNote) {
-  Pool().AllocateNoteSlot();
-  EXPECT_EQ(Pool().Notes(-1), nullptr);
-  EXPECT_EQ(Pool().Notes(1), nullptr);
-  CloseNote(0);
-  EXPECT_EQ(Pool().Notes(0), nullptr);
-}
-
 TEST_F(NotePoolTest, ClosedSlotIsReusedAtItsOwnPlace) {
   for (int i = 0; i < 3; ++i) NewNote();
   CloseNote(1);

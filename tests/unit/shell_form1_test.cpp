@@ -63,40 +63,6 @@ TEST_F(Form1Test, TaskbarRecreationRegistersTheIconAgain) {
       0);
 }
 
-TEST_F(Form1Test, MenuTreeAsShipped) {
-  struct Item {
-    const char* name;
-    const char* caption;
-    const char* parent;
-  };
-  const std::vector<Item> expected = {
-      {"mPopupSys", "&SysTray", ""},
-      {"mNewNote", "New Note", "mPopupSys"},
-      {"mnuAlarmMe", "Alarm Me", "mPopupSys"},
-      {"mnuChangeStyle", "Change Style", "mPopupSys"},
-      {"mnuOrange", "Orange", "mnuChangeStyle"},
-      {"mnuGreen", "Green", "mnuChangeStyle"},
-      {"mnuBlue", "Blue", "mnuChangeStyle"},
-      {"mnuYellow", "Yellow", "mnuChangeStyle"},
-      {"mnuRed", "Red", "mnuChangeStyle"},
-      {"mnuPink", "Pink", "mnuChangeStyle"},
-      {"mnuStrip2", "-", "mPopupSys"},
-      {"mnuTutorials", "Tutorials", "mPopupSys"},
-      {"mnuAbout", "About", "mPopupSys"},
-      {"mnuStrip", "-", "mPopupSys"},
-      {"mPopExit", "&Exit", "mPopupSys"},
-  };
-  const auto& menus = Form1Window().Layout().menus;
-  ASSERT_EQ(menus.size(), expected.size());
-  for (std::size_t i = 0; i < menus.size(); ++i) {
-    SCOPED_TRACE(expected[i].name);
-    EXPECT_STREQ(menus[i].name, expected[i].name);
-    EXPECT_STREQ(menus[i].caption, expected[i].caption);
-    EXPECT_EQ(menus[i].parent, *expected[i].parent ? Form1Id(expected[i].parent) : 0);
-    EXPECT_EQ(Form1Window().Checked(menus[i].id), std::string(menus[i].name) == "mnuGreen");
-  }
-}
-
 struct CallbackCase {
   const char* scale;
   int scaleMode;

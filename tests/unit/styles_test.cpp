@@ -96,11 +96,6 @@ TEST_F(StyleTest, ChoosingTheCheckedItemAgainKeepsIt) {
   EXPECT_EQ(CheckedItems(), std::vector<std::string>{"mnuBlue"});
 }
 
-TEST_F(StyleTest, ChoosingThroughThePopup) {
-  ChooseFromPopup("mnuPink");
-  EXPECT_EQ(CheckedItems(), std::vector<std::string>{"mnuPink"});
-}
-
 struct PrecedenceCase {
   std::vector<std::string> checked;
   const char* picture;
