@@ -1,0 +1,129 @@
+// Commands that act on windows the way the shell or a user's input would.
+#include <cstdint>
+
+#include "driver/commands.h"
+#include "driver/json.h"
+#include "driver/window_text.h"
+
+namespace pwdriver {
+
+namespace {
+
+WPARAM WParamArg(const Args& args, std::size_t index) {
+  return static_cast<WPARAM>(IntArg(args, index, 0));
+}
+LPARAM LParamArg(const Args& args, std::size_t index) {
+  return static_cast<LPARAM>(IntArg(args, index, 0));
+}
+
+bool Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return PostMessageW(hwnd, message, wParam, lParam) != 0;
+}
+
+struct ButtonMessages {
+  UINT down, up, dblclk;
+  WPARAM keyState;
+};
+
+ButtonMessages ButtonArg(const Args& args, std::size_t index) {
+  const std::string button = index < args.size() ? args[index] : "left";
+  if (button == "left") return {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, MK_LBUTTON};
+  if (button == "right") return {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, MK_RBUTTON};
+  if (button == "middle") return {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, MK_MBUTTON};
+  throw CommandError(args[0] + ": bad button " + button);
+}
+
+const char* CursorShape(HCURSOR cursor) {
+  struct Known {
+    LPCWSTR id;
+    const char* name;
+  };
+  static const Known kKnown[] = {{IDC_ARROW, "arrow"},
+                                 {IDC_HAND, "hand"},
+                                 {IDC_IBEAM, "ibeam"},
+                                 {IDC_WAIT, "wait"},
+                                 {IDC_SIZEALL, "sizeall"}};
+  if (!cursor) return "none";
+  for (const Known& k : kKnown)
+    if (LoadCursorW(nullptr, k.id) == cursor) return k.name;
+  return "other";
+}
+
+}  // namespace
+
+// post HWND MSG [WPARAM] [LPARAM]: queues a message; true if it was queued.
+std::string CmdPost(const Args& args) {
+  return Post(WindowArg(args, 1), static_cast<UINT>(IntArg(args, 2)), WParamArg(args, 3),
+              LParamArg(args, 4))
+             ? "true"
+             : "false";
+}
+
+// send HWND MSG [WPARAM] [LPARAM] [TIMEOUT_MS]: the receiver's result. Only
+// for messages without pointers; a sent message blocks while the receiver
+// runs a nested loop (a popup menu), so such messages are posted instead.
+std::string CmdSend(const Args& args) {
+  DWORD_PTR result = 0;
+  const UINT timeout = static_cast<UINT>(IntArg(args, 5, kSendTimeoutMs));
+  if (!SendMessageTimeoutW(WindowArg(args, 1), static_cast<UINT>(IntArg(args, 2)),
+                           WParamArg(args, 3), LParamArg(args, 4), SMTO_ABORTIFHUNG, timeout,
+                           &result)) {
+    throw CommandError("send: no answer within " + std::to_string(timeout) + " ms");
+  }
+  return std::to_string(static_cast<LRESULT>(result));
+}
+
+// click HWND X Y [left|right|middle] [single|double]: the mouse messages of a
+// click at client pixel (X, Y), posted to the window.
+std::string CmdClick(const Args& args) {
+  const HWND hwnd = WindowArg(args, 1);
+  const LPARAM at = MAKELPARAM(IntArg(args, 2), IntArg(args, 3));
+  const ButtonMessages b = ButtonArg(args, 4);
+  const std::string count = args.size() > 5 ? args[5] : "single";
+  if (count != "single" && count != "double") throw CommandError("click: bad count " + count);
+  bool ok = Post(hwnd, WM_MOUSEMOVE, 0, at) && Post(hwnd, b.down, b.keyState, at) &&
+            Post(hwnd, b.up, 0, at);
+  if (count == "double") ok = ok && Post(hwnd, b.dblclk, b.keyState, at) && Post(hwnd, b.up, 0, at);
+  return ok ? "true" : "false";
+}
+
+// key HWND VK: a key press and release posted to the window.
+std::string CmdKey(const Args& args) {
+  const HWND hwnd = WindowArg(args, 1);
+  const auto vk = static_cast<WPARAM>(IntArg(args, 2));
+  const UINT scan = MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC);
+  const LPARAM down = 1 | static_cast<LPARAM>(scan << 16);
+  const LPARAM up = down | (static_cast<LPARAM>(3) << 30);
+  return Post(hwnd, WM_KEYDOWN, vk, down) && Post(hwnd, WM_KEYUP, vk, up) ? "true" : "false";
+}
+
+// chars HWND TEXT: WM_CHAR for every UTF-16 unit of TEXT (typing into an edit box).
+std::string CmdChars(const Args& args) {
+  const HWND hwnd = WindowArg(args, 1);
+  for (const wchar_t c : Widen(StrArg(args, 2)))
+    if (!Post(hwnd, WM_CHAR, c, 1)) return "false";
+  return "true";
+}
+
+// close HWND: asks the window to close, as its frame's close box would.
+std::string CmdClose(const Args& args) {
+  return Post(WindowArg(args, 1), WM_CLOSE, 0, 0) ? "true" : "false";
+}
+
+// cursor [X Y]: moves the pointer when given a position; reports where it is
+// and which standard shape it shows.
+std::string CmdCursor(const Args& args) {
+  if (args.size() > 1) {
+    SetCursorPos(static_cast<int>(IntArg(args, 1)), static_cast<int>(IntArg(args, 2)));
+  }
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  GetCursorInfo(&info);
+  return JsonObject()
+      .Int("x", info.ptScreenPos.x)
+      .Int("y", info.ptScreenPos.y)
+      .Str("shape", CursorShape(info.hCursor))
+      .Text();
+}
+
+}  // namespace pwdriver

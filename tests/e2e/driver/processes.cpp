@@ -1,0 +1,77 @@
+// Commands for the processes the driver starts: a test stops only what it
+// started, by its own handle.
+#include <map>
+
+#include "driver/commands.h"
+#include "driver/handle.h"
+#include "driver/json.h"
+
+namespace pwdriver {
+
+namespace {
+
+std::map<DWORD, UniqueHandle>& Started() {
+  static std::map<DWORD, UniqueHandle> started;
+  return started;
+}
+
+HANDLE StartedProcess(const Args& args) {
+  const auto pid = static_cast<DWORD>(IntArg(args, 1));
+  const auto it = Started().find(pid);
+  if (it == Started().end()) throw CommandError(args[0] + ": not started here: " + args[1]);
+  return it->second.get();
+}
+
+std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
+
+}  // namespace
+
+// ping: the driver's own process id; proves the driver is up.
+std::string CmdPing(const Args&) { return std::to_string(GetCurrentProcessId()); }
+
+// start PATH [ARG...]: starts a program in its own directory; its process id.
+std::string CmdStart(const Args& args) {
+  const std::wstring path = Widen(StrArg(args, 1));
+  std::wstring commandLine = Quoted(path);
+  for (std::size_t i = 2; i < args.size(); ++i) commandLine += L" " + Quoted(Widen(args[i]));
+  const auto slash = path.find_last_of(L"\\/");
+  const std::wstring directory = slash == std::wstring::npos ? L"." : path.substr(0, slash);
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      directory.c_str(), &startup, &info)) {
+    throw CommandError("start: CreateProcess failed with error " + std::to_string(GetLastError()));
+  }
+  CloseHandle(info.hThread);
+  Started()[info.dwProcessId] = UniqueHandle(info.hProcess);
+  return std::to_string(info.dwProcessId);
+}
+
+// wait PID [MS]: waits up to MS (default 0) for the process to end.
+std::string CmdWait(const Args& args) {
+  const HANDLE process = StartedProcess(args);
+  const bool exited =
+      WaitForSingleObject(process, static_cast<DWORD>(IntArg(args, 2, 0))) == WAIT_OBJECT_0;
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  JsonObject result;
+  result.Bool("exited", exited);
+  if (exited) result.Int("code", code);
+  return result.Text();
+}
+
+// kill PID: ends a process started here (if it still runs) and forgets it.
+std::string CmdKill(const Args& args) {
+  const HANDLE process = StartedProcess(args);
+  const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  if (running) {
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+  }
+  Started().erase(static_cast<DWORD>(IntArg(args, 1)));
+  return running ? "true" : "false";
+}
+
+}  // namespace pwdriver
