@@ -125,11 +125,6 @@ void Form3::cmdSet_Click() {
     if (!timeText) return ShowError("Please choose time");
   }
 
-  // Silences a test sound, and equally the loop of an alert still open. This
-  // comes before the timers are armed: the confirmation box below runs a
-  // message loop, and an alarm that fires in the meantime (the current
-  // minute, a few seconds) must keep the sound its alert starts.
-  program_.Sound().StopSound();
   TicksElapsed_ = 0;
   if (minutesMode) {
     AlarmSeconds_ = minutes.seconds;
@@ -141,9 +136,15 @@ void Form3::cmdSet_Click() {
     win.SetTimerEnabled(kTimer2, true);
     win.SetTimerEnabled(kTimer1, false);
   }
+  const int firingsBefore = firings_;
   toolkit_.MsgBox("Alarm set successfully!", kInformationFlags, "Activate Alarm");
   program_.Form1().SetAlarmMeCaption(" Alarm Me (working)");
   win.Hide();
+  // Silences a test sound, and equally the loop of an alert still open. The
+  // confirmation box runs a message loop, though: an alarm that fired while
+  // it was open (the current minute, a few seconds) keeps the sound its
+  // alert has just started.
+  if (firings_ == firingsBefore) program_.Sound().StopSound();
 }
 
 void Form3::cmdCancel_Click() { Win().Hide(); }
@@ -173,6 +174,7 @@ void Form3::Timer2_Timer() {
 }
 
 void Form3::FireAlarm() {
+  ++firings_;
   Form4& alert = program_.Form4();
   // Taking the handle loads an alert that is not open, and its load handler
   // starts the loop before the window shows. An alert still open from an

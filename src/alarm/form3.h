@@ -66,6 +66,7 @@ class Form3 : public ui::Form {
   std::int32_t AlarmSeconds_ = 0;
   std::int32_t TicksElapsed_ = 0;
   std::string AlarmTimeText_;
+  int firings_ = 0;  // lets Set tell whether an alarm fired during its message box
 };
 
 }  // namespace alarms

@@ -223,8 +223,8 @@ TEST_F(DialogTest, SetInMinutesModeStoresRoundedSecondsInThisOrder) {
   Press(Form3::kCmdSet);
   EXPECT_EQ(Form().AlarmSeconds(), 90);
   EXPECT_EQ(LogSince(from),
-            (std::vector<std::string>{"StopSound", "Disable Timer2 Form3", "Enable Timer1 Form3",
-                                      "MsgBox " + std::string(kSetOk), "Hide Form3"}));
+            (std::vector<std::string>{"Disable Timer2 Form3", "Enable Timer1 Form3",
+                                      "MsgBox " + std::string(kSetOk), "Hide Form3", "StopSound"}));
   EXPECT_EQ(Caption(), " Alarm Me (working)");
 }
 
@@ -234,8 +234,8 @@ TEST_F(DialogTest, SetInTimeModeStoresTheTimeInThisOrder) {
   Press(Form3::kCmdSet);
   EXPECT_EQ(Form().AlarmTimeText(), "07:05");
   EXPECT_EQ(LogSince(from),
-            (std::vector<std::string>{"StopSound", "Enable Timer2 Form3", "Disable Timer1 Form3",
-                                      "MsgBox " + std::string(kSetOk), "Hide Form3"}));
+            (std::vector<std::string>{"Enable Timer2 Form3", "Disable Timer1 Form3",
+                                      "MsgBox " + std::string(kSetOk), "Hide Form3", "StopSound"}));
   EXPECT_EQ(Caption(), " Alarm Me (working)");
 }
 
