@@ -39,8 +39,13 @@ file and ends it afterwards, so a single file runs on its own too:
 """
 
 import argparse
+import contextlib
+import ctypes
+import ctypes.util
+import hashlib
 import json
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -182,6 +187,9 @@ class WineSession:
         """Starts a display and a fresh prefix; replaces a stale session in
         `directory` first."""
         directory = os.path.abspath(directory)
+        for exe in ("Paperwisp.exe", "pwdriver.exe"):
+            if not os.path.isfile(os.path.join(app_dir, exe)):
+                raise HarnessError(f"{exe} is missing in {app_dir}")
         if os.path.exists(os.path.join(directory, SESSION_FILE)):
             cls.load(directory).stop()
         os.makedirs(directory, exist_ok=True)
@@ -312,6 +320,8 @@ class Driver:
     """pwdriver.exe in the session's prefix. Windows are plain integers
     (their handles); every method returns the decoded JSON result."""
 
+    REPLY_TIMEOUT = 30
+
     def __init__(self, session):
         self.session = session
         self._stderr = tempfile.TemporaryFile()
@@ -339,6 +349,12 @@ class Driver:
             self._process.stdin.flush()
         except OSError as e:
             raise HarnessError(f"pwdriver is gone ({e}); {self._stderr_text()}") from e
+        # One request, one line: nothing beyond it waits in the read buffer,
+        # so the pipe itself tells whether the answer has come.
+        ready, _, _ = select.select([self._process.stdout], [], [], self.REPLY_TIMEOUT)
+        if not ready:
+            raise HarnessError(f"pwdriver gave no answer to {command} within "
+                               f"{self.REPLY_TIMEOUT} s")
         reply = self._process.stdout.readline()
         if not reply:
             raise HarnessError(f"pwdriver ended; {self._stderr_text()}")
@@ -444,9 +460,54 @@ class Driver:
 # ---------------------------------------------------------------------------
 # Real input and pictures through the X server.
 
+class _XFixesCursorImage(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
+                ("width", ctypes.c_ushort), ("height", ctypes.c_ushort),
+                ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                ("cursor_serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong)),
+                ("atom", ctypes.c_ulong), ("name", ctypes.c_char_p)]
+
+
 class XServer:
     def __init__(self, session):
         self.env = session.env
+        self._xlib = None
+        self._display = None
+
+    def close(self):
+        if self._display:
+            self._xlib[0].XCloseDisplay(self._display)
+            self._display = None
+
+    def cursor(self):
+        """The pointer shape the X server shows now: {width, height, xhot,
+        yhot, name, digest}; equal shapes have equal digests. (Another
+        process cannot read a Windows program's cursor under Wine, but the X
+        server shows it.)"""
+        if self._display is None:
+            x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+            xfixes = ctypes.CDLL(ctypes.util.find_library("Xfixes"))
+            x11.XOpenDisplay.restype = ctypes.c_void_p
+            x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+            x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+            x11.XFree.argtypes = [ctypes.c_void_p]
+            xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(_XFixesCursorImage)
+            xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+            self._xlib = (x11, xfixes)
+            self._display = x11.XOpenDisplay(self.env["DISPLAY"].encode())
+            if not self._display:
+                raise HarnessError(f"cannot open display {self.env['DISPLAY']}")
+        x11, xfixes = self._xlib
+        pointer = xfixes.XFixesGetCursorImage(self._display)
+        if not pointer:
+            raise HarnessError("XFixesGetCursorImage failed")
+        image = pointer.contents
+        pixels = [image.pixels[i] & 0xFFFFFFFF for i in range(image.width * image.height)]
+        shape = {"width": image.width, "height": image.height, "xhot": image.xhot,
+                 "yhot": image.yhot, "name": (image.name or b"").decode(errors="replace"),
+                 "digest": hashlib.sha1(repr(pixels).encode()).hexdigest()}
+        x11.XFree(pointer)
+        return shape
 
     def _run(self, *command):
         return subprocess.run(command, env=self.env, check=True, capture_output=True,
@@ -650,6 +711,8 @@ class TestCase(unittest.TestCase):
 
     @classmethod
     def tearDownClass(cls):
+        if cls.x:
+            cls.x.close()
         if cls.driver:
             cls.driver.close()
 
@@ -664,22 +727,33 @@ class TestCase(unittest.TestCase):
             self.session.browsed()), timeout, message=f"{count} browser launch(es)")
 
 
-def main():
-    """Runs the calling test file; starts a private session if none is set."""
-    own = None
-    if not os.environ.get("PW_E2E_SESSION"):
-        directory = tempfile.mkdtemp(prefix="pw-e2e-")
-        app_dir = os.environ.get("PW_APP_DIR", os.path.join(REPO, "build", "x64"))
-        own = WineSession.start(directory, app_dir)
-        os.environ["PW_E2E_SESSION"] = directory
+@contextlib.contextmanager
+def session_from_environment():
+    """The session named by PW_E2E_SESSION; without one, a private session
+    (on PW_APP_DIR, default build/x64) that ends with the block."""
+    if os.environ.get("PW_E2E_SESSION"):
+        yield WineSession.load()
+        return
+    directory = tempfile.mkdtemp(prefix="pw-e2e-")
+    app_dir = os.environ.get("PW_APP_DIR", os.path.join(REPO, "build", "x64"))
+    os.environ["PW_E2E_SESSION"] = directory
     try:
-        program = unittest.main(exit=False, verbosity=2)
-        ok = program.result.wasSuccessful()
+        session = WineSession.start(directory, app_dir)
+        try:
+            yield session
+        finally:
+            session.stop()
     finally:
-        if own:
-            own.stop()
-            shutil.rmtree(own.directory, ignore_errors=True)
-    sys.exit(0 if ok else 1)
+        del os.environ["PW_E2E_SESSION"]
+        shutil.rmtree(directory, ignore_errors=True)
+
+
+def main():
+    """Runs the calling test file in the session of the environment (or a
+    private one); exits non-zero if a test failed."""
+    with session_from_environment():
+        program = unittest.main(exit=False, verbosity=2)
+    sys.exit(0 if program.result.wasSuccessful() else 1)
 
 
 def _cli():
