@@ -1,0 +1,219 @@
+#!/usr/bin/python3
+"""Checks the resources the program carries: the icon groups and their
+fixed image ids, the pictures, the sound, the version record and the
+manifest. The resources come either from a built executable or from
+compiling the resource script with windres.
+
+usage: check_resources.py ASSETS_DIR --exe PATH
+       check_resources.py ASSETS_DIR --windres WINDRES
+"""
+import pathlib
+import struct
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+
+RT_ICON, RT_RCDATA, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 10, 14, 16, 24
+ENGLISH_US = 1033
+
+ICONS = {  # group id: (image id, file stem, size, image bytes)
+    1: (30001, "app_note", 48, 3752),
+    2: (30002, "controller", 48, 3752),
+    3: (30003, "small_sheet", 32, 2216),
+}
+PICTURES = {
+    201: "note_orange.gif", 202: "note_red.gif", 203: "note_yellow.gif",
+    204: "note_pink.gif", 205: "note_blue.gif", 206: "note_green.gif",
+    210: "close.gif", 211: "emblem.gif", 212: "about.jpg", 213: "alert.jpg",
+}
+VERSION_STRINGS = {
+    "CompanyName": ".", "ProductName": "Vellumia", "FileVersion": "1.00",
+    "ProductVersion": "1.00", "InternalName": "Paperwisp", "OriginalFilename": "Paperwisp.exe",
+}
+
+
+def resources_of_exe(path):
+    """{(type, name): [(language, bytes)]} from a PE file's resource tree."""
+    import pefile
+    pe = pefile.PE(str(path), fast_load=True)
+    pe.parse_data_directories(directories=[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_RESOURCE"]])
+    found = {}
+    for type_entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+        rtype = str(type_entry.name) if type_entry.name is not None else type_entry.id
+        for name_entry in type_entry.directory.entries:
+            name = str(name_entry.name) if name_entry.name is not None else name_entry.id
+            for lang_entry in name_entry.directory.entries:
+                data = lang_entry.data.struct
+                found.setdefault((rtype, name), []).append(
+                    (lang_entry.id, pe.get_data(data.OffsetToData, data.Size)))
+    return found
+
+
+def read_res_id(data, at):
+    if struct.unpack_from("<H", data, at)[0] == 0xFFFF:
+        return struct.unpack_from("<H", data, at + 2)[0], at + 4
+    end = at
+    while struct.unpack_from("<H", data, end)[0] != 0:
+        end += 2
+    return data[at:end].decode("utf-16-le"), end + 2
+
+
+def resources_of_script(windres, assets_dir):
+    """Compiles the resource script to a .res file and reads its entries."""
+    with tempfile.TemporaryDirectory(prefix="rescheck-") as scratch:
+        res = pathlib.Path(scratch) / "Paperwisp.res"
+        subprocess.run([windres, "-I", str(assets_dir), str(assets_dir / "Paperwisp.rc"),
+                        "-O", "res", "-o", str(res)], check=True)
+        data = res.read_bytes()
+    found, at = {}, 0
+    while at < len(data):
+        size, header_size = struct.unpack_from("<II", data, at)
+        rtype, p = read_res_id(data, at + 8)
+        name, p = read_res_id(data, p)
+        p = (p + 3) & ~3
+        _, _, language = struct.unpack_from("<IHH", data, p)
+        if size:  # the leading empty entry marks a 32-bit .res file
+            body = data[at + header_size:at + header_size + size]
+            found.setdefault((rtype, name), []).append((language, body))
+        at = (at + header_size + size + 3) & ~3
+    return found
+
+
+def parse_version_block(data, at):
+    """One node of a VS_VERSIONINFO tree: (key, value bytes, type, children)."""
+    length, value_length, kind = struct.unpack_from("<HHH", data, at)
+    end = at + length
+    key_end = at + 6
+    while struct.unpack_from("<H", data, key_end)[0] != 0:
+        key_end += 2
+    key = data[at + 6:key_end].decode("utf-16-le")
+    p = (key_end + 2 + 3) & ~3
+    value_bytes = value_length * 2 if kind == 1 else value_length
+    value = data[p:min(p + value_bytes, end)]
+    p = (p + value_bytes + 3) & ~3
+    children = []
+    while p < end:
+        child = parse_version_block(data, p)
+        children.append(child[:4])
+        p = (p + child[4] + 3) & ~3
+    return key, value, kind, children, length
+
+
+def text_value(value):
+    text = value.decode("utf-16-le", errors="replace")
+    return text.split("\0", 1)[0]
+
+
+class Checker:
+    def __init__(self, resources, assets_dir):
+        self.resources = resources
+        self.assets = assets_dir
+        self.failures = []
+
+    def expect(self, condition, message):
+        if not condition:
+            self.failures.append(message)
+
+    def single(self, rtype, name):
+        entries = self.resources.get((rtype, name), [])
+        self.expect(len(entries) == 1, f"resource {rtype}/{name}: {len(entries)} copies, want 1")
+        if not entries:
+            return None
+        language, data = entries[0]
+        self.expect(language == ENGLISH_US, f"resource {rtype}/{name}: language {language}")
+        return data
+
+    def icons(self):
+        groups = sorted(n for (t, n) in self.resources if t == RT_GROUP_ICON)
+        images = sorted(n for (t, n) in self.resources if t == RT_ICON)
+        self.expect(groups == sorted(ICONS), f"icon groups {groups}")
+        self.expect(images == sorted(i[0] for i in ICONS.values()), f"icon images {images}")
+        for group_id, (image_id, stem, size, image_bytes) in ICONS.items():
+            group = self.single(RT_GROUP_ICON, group_id)
+            if group is None:
+                continue
+            reserved, kind, count = struct.unpack_from("<HHH", group, 0)
+            self.expect((reserved, kind, count) == (0, 1, 1), f"group {group_id}: header {reserved, kind, count}")
+            self.expect(len(group) == 6 + 14 * count, f"group {group_id}: {len(group)} bytes")
+            entry = struct.unpack_from("<BBBBHHIH", group, 6)
+            self.expect(entry == (size, size, 0, 0, 1, 8, image_bytes, image_id),
+                        f"group {group_id}: entry {entry}")
+            image = self.single(RT_ICON, image_id)
+            if image is not None:
+                self.expect(image == (self.assets / "icons" / f"{stem}.icoimg").read_bytes(),
+                            f"icon {image_id} differs from icons/{stem}.icoimg")
+                self.expect(image == (self.assets / "icons" / f"{stem}.ico").read_bytes()[22:],
+                            f"icon {image_id} differs from the image in icons/{stem}.ico")
+
+    def pictures_and_sound(self):
+        for name, file in PICTURES.items():
+            data = self.single(RT_RCDATA, name)
+            self.expect(data == (self.assets / "pictures" / file).read_bytes(),
+                        f"picture {name} differs from pictures/{file}")
+        sound = self.single("SOUND", 101)
+        self.expect(sound == (self.assets / "sound" / "alarm.wav").read_bytes(),
+                    "SOUND 101 differs from sound/alarm.wav")
+
+    def version(self):
+        data = self.single(RT_VERSION, 1)
+        if data is None:
+            return
+        key, fixed, _, children, _ = parse_version_block(data, 0)
+        self.expect(key == "VS_VERSION_INFO", f"version key {key!r}")
+        signature, _, file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<6I", fixed, 0)
+        self.expect(signature == 0xFEEF04BD, "fixed version record signature")
+        self.expect((file_ms, file_ls) == (0x00010000, 0), f"file version {file_ms:#x}.{file_ls:#x}")
+        self.expect((product_ms, product_ls) == (0x00010000, 0),
+                    f"product version {product_ms:#x}.{product_ls:#x}")
+        blocks = {child[0]: child for child in children}
+        tables = blocks.get("StringFileInfo", (None, None, None, []))[3]
+        self.expect([t[0].upper() for t in tables] == ["040904B0"],
+                    f"string tables {[t[0] for t in tables]}")
+        strings = {s[0]: text_value(s[1]) for t in tables for s in t[3]}
+        self.expect(strings == VERSION_STRINGS, f"version strings {strings}")
+        variables = blocks.get("VarFileInfo", (None, None, None, []))[3]
+        translations = [v[1] for v in variables if v[0] == "Translation"]
+        self.expect(translations == [struct.pack("<HH", 0x0409, 1200)], f"translation {translations}")
+
+    def manifest(self):
+        data = self.single(RT_MANIFEST, 1)
+        if data is None:
+            return
+        root = ElementTree.fromstring(data)
+        everything = list(root.iter())
+        controls = [e for e in everything if e.tag.endswith("assemblyIdentity")
+                    and e.get("name") == "Microsoft.Windows.Common-Controls"]
+        self.expect(len(controls) == 1 and controls[0].get("version") == "6.0.0.0",
+                    "manifest: Common Controls 6 dependency")
+        levels = [e.get("level") for e in everything if e.tag.endswith("requestedExecutionLevel")]
+        self.expect(levels == ["asInvoker"], f"manifest: execution level {levels}")
+        aware = [(e.text or "").strip().lower() for e in everything if e.tag.endswith("dpiAware")]
+        self.expect(aware in ([], ["false"]), f"manifest: dpiAware {aware}")
+        self.expect(not any(e.tag.endswith("dpiAwareness") for e in everything),
+                    "manifest: dpiAwareness must be absent")
+
+
+def main(argv):
+    if len(argv) != 4 or argv[2] not in ("--exe", "--windres"):
+        sys.exit(__doc__)
+    assets_dir = pathlib.Path(argv[1])
+    if argv[2] == "--exe":
+        resources = resources_of_exe(argv[3])
+    else:
+        resources = resources_of_script(argv[3], assets_dir)
+    checker = Checker(resources, assets_dir)
+    checker.icons()
+    checker.pictures_and_sound()
+    checker.version()
+    checker.manifest()
+    for failure in checker.failures:
+        print("FAIL:", failure)
+    if checker.failures:
+        return 1
+    print(f"{sum(len(v) for v in resources.values())} resources checked")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
