@@ -28,6 +28,7 @@ constexpr int kStraightLastRow = 93;
 constexpr int kStraightEdge = 226;
 constexpr int kCurlTipRow = 237;
 constexpr int kCurlTipEdge = 249;
+constexpr int kFootFirstRow = 241;
 constexpr int kFootEdge = 237;  // right edge below the curl
 
 struct StyleColours {
@@ -107,10 +108,9 @@ Outline OutlineWithCurl(double exponent) {
       outline.right[y] = static_cast<int>(std::lround(CurlRim(y, exponent)));
     } else if (y <= kCurlTipRow + 1) {
       outline.right[y] = kCurlTipEdge;
-    } else if (y == kCurlTipRow + 2) {
-      outline.right[y] = 245;
-    } else if (y == kCurlTipRow + 3) {
-      outline.right[y] = 241;
+    } else if (y < kFootFirstRow) {
+      // Below the tip the rim turns back in two long steps.
+      outline.right[y] = y == kCurlTipRow + 2 ? 245 : 241;
     } else {
       outline.right[y] = kFootEdge;
     }
@@ -154,7 +154,9 @@ double BandTone(int x, int y) {
 
 // Straight line from the top of the curl to its foot: where the paper bends.
 double FoldColumn(double y) {
-  return kStraightEdge + 1.0 + (kFootEdge - kStraightEdge) * (y - kStraightLastRow) / 148.0;
+  return kStraightEdge + 1.0 +
+         double(kFootEdge - kStraightEdge) * (y - kStraightLastRow) /
+             (kFootFirstRow - kStraightLastRow);
 }
 
 double RimColumn(const Outline& outline, int y) {
@@ -165,7 +167,7 @@ double RimColumn(const Outline& outline, int y) {
 // The lifted corner: a crease at the fold, a highlight on the rounded
 // back of the paper, and a shadow that the lifted part throws on the sheet.
 double CurlTone(const Outline& outline, int x, int y) {
-  if (y <= kStraightLastRow || y > kCurlTipRow + 3) return 0;
+  if (y <= kStraightLastRow || y >= kFootFirstRow) return 0;
   const double px = x + 0.5, py = y + 0.5;
   const double lift = SmoothStep(kStraightLastRow, 215, py);
   const double fold = FoldColumn(py);
