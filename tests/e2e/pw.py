@@ -53,6 +53,7 @@ import sys
 import tempfile
 import time
 import unittest
+import urllib.parse
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(os.path.dirname(HERE))
@@ -63,6 +64,8 @@ NOTE_TITLE = "My Note"
 ABOUT_TITLE = "About"
 FORM1_TITLE = "Form1"
 TRAY_ICON_ID = 1
+# The X cursors Wine shows for the system's hand and arrow pointers.
+X_HAND_CURSOR, X_ARROW_CURSOR = "hand2", "left_ptr"
 
 # Window messages and keys the tests use.
 WM_CLOSE = 0x0010
@@ -86,6 +89,14 @@ TRAY_WINDOW_CLASS = "__winex11_standalone_tray"
 TRAY_ICON_CLASS = "__winex11_tray_icon"
 
 SESSION_FILE = "session.json"
+
+
+def canonical_address(address):
+    """A web address as Wine's browser launcher hands it on: an empty path
+    becomes "/". (The exact address the program passes is a unit test's
+    business.)"""
+    parts = urllib.parse.urlsplit(address)
+    return urllib.parse.urlunsplit(parts._replace(path=parts.path or "/"))
 
 
 def borderless(info):
@@ -269,7 +280,8 @@ class WineSession:
         raise HarnessError("PAPERWISP_SITE_ADDRESS not found in the build cache")
 
     def browsed(self):
-        """The addresses handed to the web browser so far, in order."""
+        """The addresses handed to the web browser so far, in order, as the
+        browser got them (see canonical_address)."""
         try:
             with open(self.browser_log) as f:
                 return [line.rstrip("\n") for line in f if line.strip()]
@@ -551,13 +563,22 @@ class App:
     """A Paperwisp process started through the driver; `x` (an XServer) is
     needed only for real mouse input."""
 
-    def __init__(self, driver, x=None, exe=None):
+    def __init__(self, driver, x=None, exe=None, wait_for_tray=True):
+        """Starts the program and waits for Form1 and, unless told otherwise,
+        for its tray icon: the end of its start-up."""
         self.driver = driver
         self.x = x
         self._icons_before = set(driver.tray_icons())
         self._tray_icon = None
         self.pid = driver.start(exe or driver.session.paperwisp_exe)
-        self.form1 = wait_until(lambda: self._find(FORM1_TITLE), 15, message="Form1")["hwnd"]
+        try:
+            self.form1 = wait_until(lambda: self._find(FORM1_TITLE), 15,
+                                    message="Form1")["hwnd"]
+            if wait_for_tray:
+                wait_until(self.tray_registered, 10, message="the tray icon")
+        except BaseException:
+            self.stop()
+            raise
 
     def _find(self, title):
         found = self.driver.windows(title=title, pid=self.pid)
@@ -585,17 +606,22 @@ class App:
     def windows(self, title=None, cls=None, visible=None):
         return self.driver.windows(cls=cls, title=title, pid=self.pid, visible=visible)
 
-    def wait_window(self, title=None, cls=None, timeout=5.0, count=1):
-        """The handle of the visible window with `title`/`cls` once exactly
-        `count` of them are shown (the last one listed when count > 1)."""
+    def wait_windows(self, title=None, cls=None, count=1, timeout=5.0):
+        """The handles (ascending) of the visible windows with `title`/`cls`
+        once exactly `count` of them are shown."""
         found = wait_until(
             lambda: (lambda w: w if len(w) == count else None)(
                 self.windows(title=title, cls=cls, visible=True)),
             timeout, message=f"{count} visible window(s) {title or cls}")
-        return found[-1]["hwnd"]
+        return sorted(w["hwnd"] for w in found)
+
+    def wait_window(self, title=None, cls=None, timeout=5.0):
+        """The handle of the visible window with `title`/`cls` once it is the
+        only one shown."""
+        return self.wait_windows(title, cls, 1, timeout)[0]
 
     def notes(self):
-        """Visible notes, in the order they were created."""
+        """Visible notes (handles, ascending)."""
         notes = self.windows(title=NOTE_TITLE, visible=True)
         return sorted(n["hwnd"] for n in notes)
 

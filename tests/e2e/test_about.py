@@ -57,7 +57,7 @@ class AboutWindow(pw.TestCase):
         for point, page in ((LABEL2_HOMEPAGE, ""), (LABEL3_TUTORIALS, "/tutorials"),
                             (LABEL5_FEEDBACK, "/feedback")):
             self.click(about, point)
-            expected.append(site + page)
+            expected.append(pw.canonical_address(site + page))
             self.assertEqual(self.wait_browsed(already + len(expected))[already:], expected)
         self.assertTrue(self.driver.info(about)["visible"])
 
@@ -70,10 +70,30 @@ class AboutWindow(pw.TestCase):
             self.click(about, point)
         # A link click in the end proves the clicks before it were handled.
         self.click(about, LABEL2_HOMEPAGE)
-        self.assertEqual(self.wait_browsed(already + 1)[already:], [self.session.site_address()])
+        self.assertEqual(self.wait_browsed(already + 1)[already:],
+                         [pw.canonical_address(self.session.site_address())])
         after = self.driver.info(about)
         self.assertEqual(after["rect"], before["rect"])
         self.assertTrue(after["visible"])
+
+    def test_pointer_is_a_hand_over_the_links_only(self):
+        app = self.start_app()
+        about = self.open_about(app)
+        left, top, _, _ = self.driver.info(about)["client"]
+
+        def assert_pointer(point, expected):
+            self.x.move(left + point[0], top + point[1])
+            try:  # the program sets the pointer once the move reaches it
+                pw.wait_until(lambda: self.x.cursor()["name"] == expected, timeout=2)
+            except TimeoutError:
+                self.fail(f"pointer at {point} is {self.x.cursor()['name']}, not {expected}")
+
+        # From each link (hand) to a control that is not one (the hand must
+        # go again).
+        for link, still in ((LABEL2_HOMEPAGE, LABEL4_DESCRIPTION), (LABEL3_TUTORIALS, LABEL1_VERSION),
+                            (LABEL5_FEEDBACK, IMAGE2_EMBLEM)):
+            assert_pointer(link, pw.X_HAND_CURSOR)
+            assert_pointer(still, pw.X_ARROW_CURSOR)
 
     def test_close_picture_closes_and_next_opening_is_fresh_and_centred(self):
         app = self.start_app()
