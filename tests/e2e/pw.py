@@ -439,6 +439,10 @@ class Driver:
     def close_window(self, hwnd):
         return self.call("close", hwnd)
 
+    def move(self, hwnd, x, y):
+        """Moves a window's top-left corner to screen pixel (x, y)."""
+        return self.call("move", hwnd, x, y)
+
     def cursor(self, x=None, y=None):
         return self.call("cursor") if x is None else self.call("cursor", x, y)
 
@@ -533,6 +537,15 @@ class XServer:
         self.move(x, y)
         self._run("xdotool", "click", "--repeat", str(repeat), "--delay", "80", str(number))
 
+    def type_text(self, text):
+        """Types `text` on the real keyboard into the focused window; a
+        newline presses Return."""
+        for i, line in enumerate(text.split("\n")):
+            if i:
+                self._run("xdotool", "key", "Return")
+            if line:
+                self._run("xdotool", "type", "--delay", "20", line)
+
     def window_geometry(self, name):
         """(x, y, width, height) of the X window called `name`, or None."""
         out = subprocess.run(["xwininfo", "-root", "-tree"], env=self.env, capture_output=True,
@@ -546,13 +559,16 @@ class XServer:
                 return x, y, width, height
         return None
 
-    def screenshot(self, path, rect=None):
+    def screenshot(self, path, rect=None, see_through_black=False):
         """Saves the screen, or the rectangle [left, top, right, bottom] of
-        it, as a PNG."""
+        it, as a PNG; with see_through_black, exactly black pixels (a note's
+        colour key) become transparent."""
         command = ["import", "-display", self.env["DISPLAY"], "-window", "root"]
         if rect:
             left, top, right, bottom = rect
             command += ["-crop", f"{right - left}x{bottom - top}+{left}+{top}", "+repage"]
+        if see_through_black:
+            command += ["-transparent", "#000000"]
         self._run(*command, path)
 
 

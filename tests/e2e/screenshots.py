@@ -18,11 +18,12 @@ ES_MULTILINE = 0x0004
 PAINT_SETTLE = 0.5  # seconds for the windows to finish painting
 
 
-def type_into_note(driver, note, heading, body):
-    edits = [c for c in driver.children(note) if c["class"].lower() == "edit"]
-    for edit in edits:
-        multiline = edit["style"] & ES_MULTILINE
-        driver.chars(edit["hwnd"], body.replace("\n", "\r") if multiline else heading)
+def type_into_note(driver, x, note, heading, body):
+    """Clicks into the note's heading and body and types into them."""
+    for edit in (c for c in driver.children(note) if c["class"].lower() == "edit"):
+        left, top, right, bottom = edit["rect"]
+        x.click((left + right) // 2, (top + bottom) // 2)
+        x.type_text(body if edit["style"] & ES_MULTILINE else heading)
 
 
 def take(output_dir):
@@ -34,10 +35,12 @@ def take(output_dir):
         try:
             app.tray_double_click()
             note = app.wait_window(title=pw.NOTE_TITLE)
-            type_into_note(driver, note, "Monday",
+            driver.move(note, 600, 100)  # wholly on the screen
+            type_into_note(driver, x, note, "Monday",
                            "Call the printer\nBuy stamps\nWater the ferns")
             time.sleep(PAINT_SETTLE)
-            x.screenshot(os.path.join(output_dir, "note.png"), driver.info(note)["rect"])
+            x.screenshot(os.path.join(output_dir, "note.png"), driver.info(note)["rect"],
+                         see_through_black=True)
 
             app.popup_command(pw.POPUP_ABOUT)
             about = app.wait_window(title=pw.ABOUT_TITLE)

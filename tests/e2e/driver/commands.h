@@ -27,6 +27,7 @@ std::string CmdClick(const Args& args);
 std::string CmdKey(const Args& args);
 std::string CmdChars(const Args& args);
 std::string CmdClose(const Args& args);
+std::string CmdMove(const Args& args);
 std::string CmdCursor(const Args& args);
 
 // The notification area.

@@ -110,6 +110,16 @@ std::string CmdClose(const Args& args) {
   return Post(WindowArg(args, 1), WM_CLOSE, 0, 0) ? "true" : "false";
 }
 
+// move HWND X Y: puts the window's top-left corner at screen (X, Y), as the
+// user dragging it would; size, z-order and activation stay.
+std::string CmdMove(const Args& args) {
+  return SetWindowPos(WindowArg(args, 1), nullptr, static_cast<int>(IntArg(args, 2)),
+                      static_cast<int>(IntArg(args, 3)), 0, 0,
+                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+             ? "true"
+             : "false";
+}
+
 // cursor [X Y]: moves the pointer when given a position; reports where it is
 // and which standard shape it shows.
 std::string CmdCursor(const Args& args) {

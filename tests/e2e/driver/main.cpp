@@ -32,6 +32,7 @@ const std::map<std::string, pwdriver::Command>& CommandTable() {
       {"key", CmdKey},
       {"chars", CmdChars},
       {"close", CmdClose},
+      {"move", CmdMove},
       {"cursor", CmdCursor},
       {"tray", CmdTray},
       {"tooltips", CmdTooltips},
