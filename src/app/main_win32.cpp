@@ -1,0 +1,37 @@
+// The composition root of the Windows program: the system services, the
+// toolkit, the platform calls and the program, then the message loop. The
+// program reads no command line.
+// windows.h must precede the system headers built on it.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include <exception>
+
+#include "app/program.h"
+#include "win32/com_apartment.h"
+#include "win32/fatal_error.h"
+#include "win32/gdiplus_session.h"
+#include "win32/message_loop.h"
+#include "win32/win32_platform.h"
+#include "win32/win32_toolkit.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  try {
+    win32::ComApartment com;
+    win32::GdiplusSession gdiplus;
+    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&commonControls);
+
+    // Declared in this order so that the program, with every window and
+    // picture, is gone before the toolkit and GDI+.
+    win32::Win32Toolkit toolkit(instance);
+    win32::Win32Platform platform;
+    Program program(toolkit, platform, PAPERWISP_SITE_ADDRESS);
+    program.Start();
+    return win32::RunMessageLoop(toolkit.WindowClass());
+  } catch (const std::exception& error) {
+    win32::ExitWithError(error.what());
+  }
+}

@@ -1,0 +1,63 @@
+#include "win32/controls.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace win32 {
+
+bool IsWindowless(ui::ControlKind kind) {
+  return kind == ui::ControlKind::Label || kind == ui::ControlKind::Picture ||
+         kind == ui::ControlKind::Timer;
+}
+
+bool IsFocusable(ui::ControlKind kind) {
+  switch (kind) {
+    case ui::ControlKind::CommandButton:
+    case ui::ControlKind::CheckBox:
+    case ui::ControlKind::OptionButton:
+    case ui::ControlKind::TextBox:
+    case ui::ControlKind::ComboBox:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool Control::Windowless() const { return IsWindowless(Kind()); }
+
+void ControlSet::Add(Control control) {
+  index_[control.layout->id] = controls_.size();
+  controls_.push_back(std::move(control));
+}
+
+Control& ControlSet::At(int id) {
+  auto it = index_.find(id);
+  if (it == index_.end()) throw std::out_of_range("no control " + std::to_string(id));
+  return controls_[it->second];
+}
+
+const Control& ControlSet::At(int id) const { return const_cast<ControlSet*>(this)->At(id); }
+
+Control* ControlSet::Find(HWND hwnd) {
+  for (HWND candidate = hwnd; candidate; candidate = ::GetParent(candidate)) {
+    for (Control& control : controls_)
+      if (control.hwnd && control.hwnd == candidate) return &control;
+    if (!(::GetWindowLongPtrW(candidate, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return nullptr;
+}
+
+int ControlSet::HitTest(POINT point) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    const ui::ControlKind kind = it->Kind();
+    if (kind != ui::ControlKind::Label && kind != ui::ControlKind::Picture) continue;
+    if (it->enabled && ::PtInRect(&it->rect, point)) return it->layout->id;
+  }
+  return ui::kForm;
+}
+
+void ControlSet::ForgetWindows() {
+  for (Control& control : controls_) control.hwnd = nullptr;
+}
+
+}  // namespace win32

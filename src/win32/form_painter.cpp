@@ -1,0 +1,70 @@
+#include "win32/form_painter.h"
+
+#include "win32/colors.h"
+#include "win32/handles.h"
+#include "win32/text.h"
+#include "win32/win32_picture.h"
+
+namespace win32 {
+
+namespace {
+
+void Fill(HDC dc, const RECT& rect, COLORREF color) {
+  // ExtTextOut with an opaque rectangle fills without a brush.
+  ::SetBkColor(dc, color);
+  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+void DrawPicture(HDC dc, const ui::PictureRef& picture, int x, int y) {
+  if (const Win32Picture* drawable = AsWin32Picture(picture)) drawable->Draw(dc, x, y);
+}
+
+void DrawLabel(HDC dc, const Control& label, COLORREF formBack) {
+  const ui::ControlLayout& c = *label.layout;
+  if (!(c.flags & ui::kTransparentBack))
+    Fill(dc, label.rect, ResolveColor(label.backColor, formBack));
+  if (label.caption.empty()) return;
+  const std::wstring text = Widen(label.caption);
+  SelectionGuard font(dc, label.font);
+  ::SetBkMode(dc, TRANSPARENT);
+  RECT rect = label.rect;
+  const UINT format = DT_LEFT | DT_TOP | DT_WORDBREAK;
+  if (label.enabled) {
+    ::SetTextColor(dc, ResolveColor(c.foreColor, ::GetSysColor(COLOR_BTNTEXT)));
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    return;
+  }
+  // Disabled text is engraved: a highlight one pixel down and right, the
+  // grey text above it.
+  ::OffsetRect(&rect, 1, 1);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_3DHILIGHT));
+  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+  ::OffsetRect(&rect, -1, -1);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
+  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+}
+
+}  // namespace
+
+void PaintForm(HDC dc, const FormSurface& surface, const RECT& client) {
+  Fill(dc, client, surface.backColor);
+  DrawPicture(dc, surface.picture, 0, 0);
+  for (const Control& control : surface.controls.All()) {
+    switch (control.Kind()) {
+      case ui::ControlKind::Frame:
+        if (control.backColor != ui::kDefaultColor)
+          Fill(dc, control.rect, ResolveColor(control.backColor, surface.backColor));
+        break;
+      case ui::ControlKind::Picture:
+        DrawPicture(dc, control.picture, control.rect.left, control.rect.top);
+        break;
+      case ui::ControlKind::Label:
+        DrawLabel(dc, control, surface.backColor);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace win32

@@ -1,0 +1,33 @@
+#include "win32/text.h"
+
+namespace win32 {
+
+std::wstring Widen(std::string_view utf8) {
+  if (utf8.empty()) return {};
+  const int size = static_cast<int>(utf8.size());
+  const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string Narrow(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int length =
+      ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
+  return utf8;
+}
+
+std::string WindowText(HWND hwnd) {
+  const int length = ::GetWindowTextLengthW(hwnd);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(hwnd, wide.data(), length + 1);
+  wide.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return Narrow(wide);
+}
+
+}  // namespace win32

@@ -1,0 +1,31 @@
+// The named system calls, each passed straight to the system with the
+// arguments the program gives.
+#pragma once
+
+#include "ui/platform.h"
+
+namespace win32 {
+
+class Win32Platform final : public ui::Platform {
+ public:
+  int Shell_NotifyIconA(std::uint32_t message, ui::NotifyIconData* data) override;
+  std::intptr_t ShellExecuteA(ui::Handle owner, const char* operation, const char* file,
+                              const char* parameters, const char* directory, int showCmd) override;
+  int SetForegroundWindow(ui::Handle hwnd) override;
+  std::int32_t GetWindowLongA(ui::Handle hwnd, int index) override;
+  std::int32_t SetWindowLongA(ui::Handle hwnd, int index, std::int32_t value) override;
+  int SetLayeredWindowAttributes(ui::Handle hwnd, std::uint32_t colorKey, std::uint8_t alpha,
+                                 std::uint32_t flags) override;
+  int ReleaseCapture() override;
+  std::intptr_t SendMessageA(ui::Handle hwnd, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam) override;
+  int GetWindowPlacement(ui::Handle hwnd, ui::WindowPlacement* placement) override;
+  int SetWindowPos(ui::Handle hwnd, ui::Handle insertAfter, int x, int y, int cx, int cy,
+                   std::uint32_t flags) override;
+  ui::Handle LoadCursorA(ui::Handle instance, std::uintptr_t cursorName) override;
+  ui::Handle SetCursor(ui::Handle cursor) override;
+  int sndPlaySoundA(const void* sound, std::uint32_t flags) override;
+  std::vector<std::uint8_t> LoadCustomResource(int id, const char* type) override;
+};
+
+}  // namespace win32

@@ -1,0 +1,47 @@
+#include "win32/win32_toolkit.h"
+
+#include "win32/text.h"
+#include "win32/win32_window.h"
+
+namespace win32 {
+
+Win32Toolkit::Win32Toolkit(HINSTANCE instance)
+    : instance_(instance),
+      metrics_(ScreenMetrics::Query()),
+      windowClass_(instance),
+      fonts_(metrics_.DpiY()),
+      pictures_(instance),
+      // Broadcast by the shell when the taskbar starts (again).
+      taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+std::unique_ptr<ui::Window> Win32Toolkit::CreateFormWindow(const ui::WindowLayout& layout,
+                                                           ui::FormEvents& events) {
+  return std::make_unique<Win32Window>(*this, layout, events);
+}
+
+int Win32Toolkit::MsgBox(const std::string& text, int flags, const std::string& title) {
+  return ::MessageBoxW(::GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(),
+                       static_cast<UINT>(flags));
+}
+
+double Win32Toolkit::ScreenWidthTwips() const {
+  return ::GetSystemMetrics(SM_CXSCREEN) * metrics_.TwipsPerPixelX();
+}
+
+double Win32Toolkit::ScreenHeightTwips() const {
+  return ::GetSystemMetrics(SM_CYSCREEN) * metrics_.TwipsPerPixelY();
+}
+
+ui::TimeOfDay Win32Toolkit::Now() const {
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  return ui::TimeOfDay{now.wHour, now.wMinute, now.wSecond};
+}
+
+void Win32Toolkit::EndProgram() { ::ExitProcess(0); }
+
+void Win32Toolkit::WindowUnloaded() {
+  if (--loadedWindows_ == 0) ::PostQuitMessage(0);
+}
+
+}  // namespace win32

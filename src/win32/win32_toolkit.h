@@ -1,0 +1,54 @@
+// The window toolkit on Win32: builds the program's windows from their
+// layouts and provides the application-wide services.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/toolkit.h"
+#include "win32/font_cache.h"
+#include "win32/form_window_class.h"
+#include "win32/picture_cache.h"
+#include "win32/screen_metrics.h"
+
+namespace win32 {
+
+class Win32Toolkit final : public ui::Toolkit {
+ public:
+  // Throws std::runtime_error when the windows' class cannot be registered.
+  explicit Win32Toolkit(HINSTANCE instance);
+  Win32Toolkit(const Win32Toolkit&) = delete;
+  Win32Toolkit& operator=(const Win32Toolkit&) = delete;
+
+  // ui::Toolkit
+  std::unique_ptr<ui::Window> CreateFormWindow(const ui::WindowLayout& layout,
+                                               ui::FormEvents& events) override;
+  int MsgBox(const std::string& text, int flags, const std::string& title) override;
+  double ScreenWidthTwips() const override;
+  double ScreenHeightTwips() const override;
+  double TwipsPerPixelX() const override { return metrics_.TwipsPerPixelX(); }
+  double TwipsPerPixelY() const override { return metrics_.TwipsPerPixelY(); }
+  ui::TimeOfDay Now() const override;
+  [[noreturn]] void EndProgram() override;
+
+  // For the windows.
+  HINSTANCE Instance() const { return instance_; }
+  const ScreenMetrics& Metrics() const { return metrics_; }
+  FontCache& Fonts() { return fonts_; }
+  PictureCache& Pictures() { return pictures_; }
+  const FormWindowClass& WindowClass() const { return windowClass_; }
+  UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
+  // The program runs while any of its windows is loaded, shown or not.
+  void WindowLoaded() { ++loadedWindows_; }
+  void WindowUnloaded();
+
+ private:
+  HINSTANCE instance_;
+  ScreenMetrics metrics_;
+  FormWindowClass windowClass_;
+  FontCache fonts_;
+  PictureCache pictures_;
+  UINT taskbarCreated_;
+  int loadedWindows_ = 0;
+};
+
+}  // namespace win32

@@ -1,0 +1,211 @@
+#include "win32/win32_window.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "win32/command_ids.h"
+#include "win32/control_builder.h"
+#include "win32/text.h"
+#include "win32/win32_toolkit.h"
+#include "win32/window_frame.h"
+
+namespace win32 {
+
+Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
+                         ui::FormEvents& events)
+    : toolkit_(toolkit),
+      layout_(layout),
+      events_(events),
+      menus_(layout.menus),
+      backColor_(layout.backColor) {
+  const WindowFrame frame = FrameOf(layout, toolkit.Metrics(), !menus_.Empty());
+  // WM_NCCREATE attaches the window to this object.
+  ::CreateWindowExW(frame.exStyle, toolkit.WindowClass().Name(), Widen(layout.caption).c_str(),
+                    frame.style, frame.x, frame.y, frame.width, frame.height, nullptr,
+                    menus_.Handle(), toolkit.Instance(), this);
+  if (!hwnd_)
+    throw std::runtime_error(std::string("The window ") + layout.name + " could not be created.");
+  menus_.AttachTo(hwnd_);
+  try {
+    Build();
+  } catch (...) {
+    Destroy();
+    throw;
+  }
+  toolkit_.WindowLoaded();
+  counted_ = true;
+  ready_ = true;
+}
+
+Win32Window::~Win32Window() {
+  *alive_ = false;
+  loaded_ = false;
+  Destroy();
+}
+
+void Win32Window::Build() {
+  SetUpIcon();
+  picture_ = toolkit_.Pictures().Get(layout_.picture);
+  controls_ =
+      BuildControls(layout_, ControlBuildContext{hwnd_, toolkit_.Instance(), toolkit_.Metrics(),
+                                                 toolkit_.Fonts(), toolkit_.Pictures()});
+  AddToolTips();
+  SetUpKeyboard();
+}
+
+void Win32Window::SetUpIcon() {
+  if (!layout_.icon) return;
+  // The icon at its own size (48 or 32 pixels): it is also the tray icon.
+  icon_.reset(static_cast<HICON>(::LoadImageW(toolkit_.Instance(), MAKEINTRESOURCEW(layout_.icon),
+                                              IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+  if (!icon_) return;
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+}
+
+void Win32Window::AddToolTips() {
+  for (const Control& control : controls_.All()) {
+    const char* tip = control.layout->toolTip;
+    if (!tip || !*tip) continue;
+    if (!toolTips_) toolTips_ = std::make_unique<ToolTips>(hwnd_);
+    if (control.hwnd)
+      toolTips_->AddForWindow(control.hwnd, tip);
+    else
+      toolTips_->AddForArea(CommandIdOf(control.layout->id), control.rect, tip);
+  }
+}
+
+void Win32Window::SetUpKeyboard() {
+  std::vector<KeyboardNavigator::Stop> order;
+  for (int id : controls_.TabOrder()) {
+    const Control& control = controls_.At(id);
+    order.push_back(
+        {control.hwnd, control.Kind() == ui::ControlKind::OptionButton, control.layout->parent});
+  }
+  navigator_ = std::make_unique<KeyboardNavigator>(hwnd_, std::move(order));
+}
+
+void Win32Window::Destroy() {
+  // WM_NCDESTROY forgets the handles and the count.
+  if (hwnd_) ::DestroyWindow(hwnd_);
+}
+
+void Win32Window::Unload() {
+  if (!loaded_) return;
+  if (unloading_) {
+    FinishUnload();
+    return;
+  }
+  RequestUnload(ui::kFormCode);
+}
+
+void Win32Window::RequestUnload(int unloadMode) {
+  if (!loaded_ || unloading_) return;
+  const std::shared_ptr<bool> alive = alive_;
+  unloading_ = true;
+  int cancel = 0;
+  if (ready_) events_.QueryUnload(cancel, unloadMode);
+  if (!*alive) return;
+  unloading_ = false;
+  if (!cancel) FinishUnload();
+}
+
+void Win32Window::FinishUnload() {
+  if (!loaded_) return;
+  const std::shared_ptr<bool> alive = alive_;
+  loaded_ = false;
+  unloading_ = false;
+  if (ready_) events_.Unload();
+  if (!*alive) return;
+  Destroy();
+}
+
+void Win32Window::Show() {
+  if (!hwnd_) return;
+  int command = SW_SHOW;
+  if (pendingState_) {
+    command = *pendingState_ == ui::WindowState::Minimized   ? SW_SHOWMINIMIZED
+              : *pendingState_ == ui::WindowState::Maximized ? SW_SHOWMAXIMIZED
+                                                             : SW_SHOWNORMAL;
+    pendingState_.reset();
+  }
+  ::ShowWindow(hwnd_, command);
+}
+
+void Win32Window::Hide() {
+  if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
+}
+
+bool Win32Window::Visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
+
+ui::WindowState Win32Window::State() const {
+  if (pendingState_) return *pendingState_;
+  if (hwnd_ && ::IsIconic(hwnd_)) return ui::WindowState::Minimized;
+  if (hwnd_ && ::IsZoomed(hwnd_)) return ui::WindowState::Maximized;
+  return ui::WindowState::Normal;
+}
+
+void Win32Window::SetState(ui::WindowState state) {
+  if (!hwnd_ || state == State()) return;
+  if (!::IsWindowVisible(hwnd_)) {
+    // Changing the state of a hidden window would show it: the new state
+    // waits for the next Show, and the form hears of it now, as it would
+    // from a visible window.
+    pendingState_ = state;
+    if (Live()) events_.Resize();
+    return;
+  }
+  pendingState_.reset();
+  // WM_SIZE raises Resize.
+  ::ShowWindow(hwnd_, state == ui::WindowState::Minimized   ? SW_MINIMIZE
+                      : state == ui::WindowState::Maximized ? SW_MAXIMIZE
+                                                            : SW_RESTORE);
+}
+
+RECT Win32Window::OuterRect() const {
+  RECT rect{};
+  if (hwnd_) ::GetWindowRect(hwnd_, &rect);
+  return rect;
+}
+
+double Win32Window::Left() const { return OuterRect().left * toolkit_.TwipsPerPixelX(); }
+double Win32Window::Top() const { return OuterRect().top * toolkit_.TwipsPerPixelY(); }
+
+double Win32Window::Width() const {
+  const RECT rect = OuterRect();
+  return (rect.right - rect.left) * toolkit_.TwipsPerPixelX();
+}
+
+double Win32Window::Height() const {
+  const RECT rect = OuterRect();
+  return (rect.bottom - rect.top) * toolkit_.TwipsPerPixelY();
+}
+
+void Win32Window::SetLeft(double twips) {
+  if (!hwnd_) return;
+  ::SetWindowPos(hwnd_, nullptr, toolkit_.Metrics().ToPixelsX(twips), OuterRect().top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::SetTop(double twips) {
+  if (!hwnd_) return;
+  ::SetWindowPos(hwnd_, nullptr, OuterRect().left, toolkit_.Metrics().ToPixelsY(twips), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::SetHeight(double twips) {
+  if (!hwnd_) return;
+  const RECT rect = OuterRect();
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, rect.right - rect.left, toolkit_.Metrics().ToPixelsY(twips),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+double Win32Window::ToScaleX(int pixels) const {
+  return layout_.scaleMode == ui::ScaleMode::Pixels ? pixels : pixels * toolkit_.TwipsPerPixelX();
+}
+
+double Win32Window::ToScaleY(int pixels) const {
+  return layout_.scaleMode == ui::ScaleMode::Pixels ? pixels : pixels * toolkit_.TwipsPerPixelY();
+}
+
+}  // namespace win32

@@ -1,0 +1,154 @@
+// A window of the program, built from its layout: the native window with its
+// native controls, plus the labels and pictures it paints itself. Its events
+// go to the form that owns it, which may destroy it from inside any of them.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ui/layout.h"
+#include "ui/window.h"
+#include "win32/controls.h"
+#include "win32/handles.h"
+#include "win32/keyboard_navigation.h"
+#include "win32/menu_bar.h"
+#include "win32/tool_tips.h"
+
+namespace win32 {
+
+class Win32Toolkit;
+
+class Win32Window final : public ui::Window {
+ public:
+  // Creates the window hidden. Throws std::runtime_error when the window or
+  // one of its controls cannot be created.
+  Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout, ui::FormEvents& events);
+  ~Win32Window() override;
+  Win32Window(const Win32Window&) = delete;
+  Win32Window& operator=(const Win32Window&) = delete;
+
+  // Entry points of the window procedure.
+  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // For the message loop: Tab, arrow and access keys of this window.
+  bool HandleNavigationKey(const MSG& msg) const { return navigator_ && navigator_->Handle(msg); }
+
+  // ui::Window
+  bool Loaded() const override { return loaded_; }
+  ui::Handle Hwnd() const override { return reinterpret_cast<ui::Handle>(hwnd_); }
+  ui::Handle IconHandle() const override { return reinterpret_cast<ui::Handle>(icon_.get()); }
+  void Show() override;
+  void Hide() override;
+  bool Visible() const override;
+  void Unload() override;
+  ui::WindowState State() const override;
+  void SetState(ui::WindowState state) override;
+  int ScaleMode() const override { return static_cast<int>(layout_.scaleMode); }
+  double Left() const override;
+  double Top() const override;
+  double Width() const override;
+  double Height() const override;
+  void SetLeft(double twips) override;
+  void SetTop(double twips) override;
+  void SetHeight(double twips) override;
+  std::string Text(int id) const override;
+  void SetText(int id, const std::string& text) override;
+  int Value(int id) const override;
+  void SetValue(int id, int value) override;
+  bool Enabled(int id) const override;
+  void SetEnabled(int id, bool enabled) override;
+  void SetFocus(int id) override;
+  void SetBackColor(int id, std::uint32_t color) override;
+  std::uint32_t BackColor(int id) const override;
+  ui::PictureRef GetPicture(int id) const override;
+  void SetPicture(int id, ui::PictureRef picture) override;
+  void AddItem(int comboId, const std::string& item) override;
+  int ItemCount(int comboId) const override;
+  std::string Item(int comboId, int index) const override;
+  bool TimerEnabled(int timerId) const override;
+  void SetTimerEnabled(int timerId, bool enabled) override;
+  bool Checked(int menuId) const override;
+  void SetChecked(int menuId, bool checked) override;
+  std::string MenuCaption(int menuId) const override;
+  void SetMenuCaption(int menuId, const std::string& caption) override;
+  void PopupMenu(int menuId) override;
+
+ private:
+  // Set-up after the native window exists.
+  void Build();
+  void SetUpIcon();
+  void AddToolTips();
+  void SetUpKeyboard();
+  // Destroys the native window, if any, and stops counting it as loaded.
+  void Destroy();
+
+  // Unloading.
+  void RequestUnload(int unloadMode);
+  void FinishUnload();
+
+  // Messages.
+  void OnClose();
+  LRESULT OnQueryEndSession();
+  void OnEndSession(bool ending);
+  void OnNcDestroy();
+  void OnPaint();
+  void OnSize();
+  bool OnActivate(WPARAM wParam);
+  void OnCommand(WPARAM wParam, LPARAM lParam);
+  void OnControlClicked(Control& control);
+  void OnTimer(WPARAM timerId);
+  void OnButtonDown(int button, WPARAM wParam, LPARAM lParam);
+  void OnButtonUp(int button, WPARAM wParam, LPARAM lParam);
+  void OnDoubleClick(LPARAM lParam);
+  void OnMouseMove(WPARAM wParam, LPARAM lParam);
+  HBRUSH OnControlColor(HDC dc, HWND child);
+  void OnTaskbarCreated();
+
+  // Events reach the form only once the window is built and while loaded.
+  bool Live() const { return ready_ && loaded_; }
+  RECT OuterRect() const;
+  double ToScaleX(int pixels) const;
+  double ToScaleY(int pixels) const;
+  // Clears the other option buttons of the option's container.
+  void ClearOtherOptions(const Control& option);
+  void SaveFocus();
+  bool RestoreFocus();
+  COLORREF FormBackColor() const;
+  HBRUSH BrushFor(Control& control, COLORREF color);
+  void Repaint(const RECT* area);
+
+  Win32Toolkit& toolkit_;
+  const ui::WindowLayout& layout_;
+  ui::FormEvents& events_;
+  // Watched by every dispatch that continues after an event: a handler may
+  // have destroyed this object.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+
+  HWND hwnd_ = nullptr;
+  MenuBar menus_;
+  ControlSet controls_;
+  UniqueIcon icon_;
+  ui::PictureRef picture_;
+  std::unique_ptr<ToolTips> toolTips_;
+  std::unique_ptr<KeyboardNavigator> navigator_;
+  std::uint32_t backColor_;
+
+  bool ready_ = false;
+  bool loaded_ = true;
+  bool counted_ = false;  // in the toolkit's count of loaded windows
+  bool unloading_ = false;
+  bool endingSession_ = false;
+  // The window state asked for while hidden; it takes effect when shown.
+  std::optional<ui::WindowState> pendingState_;
+  HWND lastFocus_ = nullptr;
+  // The windowless control (or the form) that took a press: it receives the
+  // mouse until the buttons are released, and a left press released over it
+  // is its click.
+  std::optional<int> mouseOwner_;
+  std::optional<int> leftPress_;
+};
+
+}  // namespace win32

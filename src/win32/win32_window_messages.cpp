@@ -1,0 +1,343 @@
+// The message side of Win32Window: one named method per message.
+#include <windows.h>
+#include <windowsx.h>
+
+#include "win32/colors.h"
+#include "win32/command_ids.h"
+#include "win32/form_painter.h"
+#include "win32/handles.h"
+#include "win32/win32_toolkit.h"
+#include "win32/win32_window.h"
+
+namespace win32 {
+
+namespace {
+
+POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+int ShiftOf(WPARAM wParam) {
+  int shift = 0;
+  if (wParam & MK_SHIFT) shift |= 1;
+  if (wParam & MK_CONTROL) shift |= 2;
+  if (::GetKeyState(VK_MENU) < 0) shift |= 4;
+  return shift;
+}
+
+int ButtonsOf(WPARAM wParam) {
+  int buttons = 0;
+  if (wParam & MK_LBUTTON) buttons |= ui::kLeftButton;
+  if (wParam & MK_RBUTTON) buttons |= ui::kRightButton;
+  if (wParam & MK_MBUTTON) buttons |= ui::kMiddleButton;
+  return buttons;
+}
+
+constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
+
+}  // namespace
+
+LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Every case that raises an event returns right after: the event may have
+  // destroyed this object.
+  switch (message) {
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return OnQueryEndSession();
+    case WM_ENDSESSION:
+      OnEndSession(wParam != FALSE);
+      return 0;
+    case WM_NCDESTROY: {
+      HWND hwnd = hwnd_;
+      OnNcDestroy();
+      return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers the whole surface
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_SIZE:
+      OnSize();
+      return 0;
+    case WM_ACTIVATE:
+      if (OnActivate(wParam)) return 0;
+      break;
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      return 0;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnButtonDown(ui::kLeftButton, wParam, lParam);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      OnButtonDown(ui::kRightButton, wParam, lParam);
+      return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      OnButtonDown(ui::kMiddleButton, wParam, lParam);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      OnDoubleClick(lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      OnButtonUp(ui::kLeftButton, wParam, lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      OnButtonUp(ui::kRightButton, wParam, lParam);
+      break;  // the system derives WM_CONTEXTMENU from it
+    case WM_MBUTTONUP:
+      OnButtonUp(ui::kMiddleButton, wParam, lParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      mouseOwner_.reset();
+      leftPress_.reset();
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(wParam, lParam);
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (HBRUSH brush =
+              OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+        return reinterpret_cast<LRESULT>(brush);
+      break;
+    default:
+      if (message == toolkit_.TaskbarCreatedMessage()) {
+        OnTaskbarCreated();
+        return 0;
+      }
+      break;
+  }
+  return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Win32Window::OnClose() { RequestUnload(ui::kFormControlMenu); }
+
+// The session asks first and ends later (or not at all, if another program
+// refuses): the windows unload only once it really ends.
+LRESULT Win32Window::OnQueryEndSession() {
+  if (!loaded_ || unloading_ || !ready_) return TRUE;
+  const std::shared_ptr<bool> alive = alive_;
+  unloading_ = true;
+  int cancel = 0;
+  events_.QueryUnload(cancel, ui::kAppWindows);
+  if (!*alive || !loaded_) return TRUE;
+  if (cancel) {
+    unloading_ = false;
+    return FALSE;
+  }
+  endingSession_ = true;
+  return TRUE;
+}
+
+void Win32Window::OnEndSession(bool ending) {
+  if (!endingSession_) return;
+  endingSession_ = false;
+  if (ending)
+    FinishUnload();
+  else
+    unloading_ = false;
+}
+
+void Win32Window::OnNcDestroy() {
+  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  hwnd_ = nullptr;
+  lastFocus_ = nullptr;
+  controls_.ForgetWindows();
+  menus_.Detach();
+  toolTips_.reset();
+  navigator_.reset();
+  loaded_ = false;
+  if (counted_) {
+    counted_ = false;
+    toolkit_.WindowUnloaded();
+  }
+}
+
+void Win32Window::OnPaint() {
+  PAINTSTRUCT paint{};
+  HDC dc = ::BeginPaint(hwnd_, &paint);
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  const FormSurface surface{FormBackColor(), picture_, controls_};
+  if (dc && !::IsRectEmpty(&client)) {
+    // Drawn off screen first, so that overlapping pictures and labels do not
+    // flicker.
+    UniqueDc memory(::CreateCompatibleDC(dc));
+    UniqueBitmap bitmap(::CreateCompatibleBitmap(dc, client.right, client.bottom));
+    if (memory && bitmap) {
+      SelectionGuard selected(memory.get(), bitmap.get());
+      PaintForm(memory.get(), surface, client);
+      const RECT& area = paint.rcPaint;
+      ::BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               memory.get(), area.left, area.top, SRCCOPY);
+    } else {
+      PaintForm(dc, surface, client);
+    }
+  }
+  ::EndPaint(hwnd_, &paint);
+  if (Live()) events_.Paint();
+}
+
+void Win32Window::OnSize() {
+  if (Live()) events_.Resize();
+}
+
+bool Win32Window::OnActivate(WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    SaveFocus();
+    return false;
+  }
+  if (HIWORD(wParam)) return false;  // activated while minimised
+  return RestoreFocus();
+}
+
+void Win32Window::SaveFocus() {
+  HWND focus = ::GetFocus();
+  if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
+}
+
+// Back to the control that had the focus, or else to the first in the tab
+// order, as a dialog does.
+bool Win32Window::RestoreFocus() {
+  HWND target = lastFocus_;
+  if (!target || !::IsChild(hwnd_, target) || !::IsWindowVisible(target) ||
+      !::IsWindowEnabled(target))
+    target = navigator_ ? navigator_->First() : nullptr;
+  if (!target) return false;
+  ::SetFocus(target);
+  return true;
+}
+
+void Win32Window::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const int commandId = LOWORD(wParam);
+  if (!IsLayoutCommand(commandId) || !Live()) return;
+  if (lParam == 0) {
+    // A menu item (accelerators are not used).
+    if (HIWORD(wParam) == 0) events_.Click(LayoutIdOf(commandId));
+    return;
+  }
+  if (HIWORD(wParam) != BN_CLICKED) return;
+  if (Control* control = controls_.Find(reinterpret_cast<HWND>(lParam))) OnControlClicked(*control);
+}
+
+void Win32Window::OnControlClicked(Control& control) {
+  const int id = control.layout->id;
+  switch (control.Kind()) {
+    case ui::ControlKind::CommandButton:
+    case ui::ControlKind::CheckBox:
+      events_.Click(id);
+      return;
+    case ui::ControlKind::OptionButton:
+      // An option clicks when it becomes selected. (The window system also
+      // reports an unselected option that merely receives the focus.)
+      if (::SendMessageW(control.hwnd, BM_GETCHECK, 0, 0) != BST_CHECKED) return;
+      ClearOtherOptions(control);
+      events_.Click(id);
+      return;
+    default:
+      return;
+  }
+}
+
+void Win32Window::OnTimer(WPARAM timerId) {
+  if (!IsLayoutCommand(static_cast<int>(timerId)) || !Live()) return;
+  const int id = LayoutIdOf(static_cast<int>(timerId));
+  const Control& timer = controls_.At(id);
+  if (timer.timerEnabled) events_.Timer(id);
+}
+
+void Win32Window::OnButtonDown(int button, WPARAM wParam, LPARAM lParam) {
+  const POINT point = PointOf(lParam);
+  const int id = controls_.HitTest(point);
+  // The form keeps the mouse while a button is held, as the classic forms
+  // do (hence their habit of releasing the capture before a window drag).
+  if (::GetCapture() != hwnd_) ::SetCapture(hwnd_);
+  mouseOwner_ = id;
+  if (button == ui::kLeftButton) leftPress_ = id;
+  if (!Live()) return;
+  const RECT origin = id == ui::kForm ? RECT{} : controls_.At(id).rect;
+  events_.MouseDown(id, button, ShiftOf(wParam), ToScaleX(point.x - origin.left),
+                    ToScaleY(point.y - origin.top));
+}
+
+void Win32Window::OnButtonUp(int button, WPARAM wParam, LPARAM lParam) {
+  const int id = controls_.HitTest(PointOf(lParam));
+  const bool click =
+      button == ui::kLeftButton && leftPress_ && *leftPress_ == id && id != ui::kForm;
+  if (button == ui::kLeftButton) leftPress_.reset();
+  if (!(wParam & kAnyButton)) {
+    mouseOwner_.reset();
+    if (::GetCapture() == hwnd_) ::ReleaseCapture();
+  }
+  if (click && Live()) events_.Click(id);
+}
+
+// The second press of a double click raises DblClick instead of MouseDown.
+void Win32Window::OnDoubleClick(LPARAM lParam) {
+  const int id = controls_.HitTest(PointOf(lParam));
+  leftPress_.reset();
+  if (Live()) events_.DblClick(id);
+}
+
+// The tray icon's callback arrives here too (its callback message is
+// WM_MOUSEMOVE): its mouse message number is the x coordinate, and the form
+// decodes it.
+void Win32Window::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+  const POINT point = PointOf(lParam);
+  const int id = mouseOwner_ ? *mouseOwner_ : controls_.HitTest(point);
+  if (!Live()) return;
+  const RECT origin = id == ui::kForm ? RECT{} : controls_.At(id).rect;
+  events_.MouseMove(id, ButtonsOf(wParam), ShiftOf(wParam), ToScaleX(point.x - origin.left),
+                    ToScaleY(point.y - origin.top));
+}
+
+HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
+  Control* control = controls_.Find(child);
+  if (!control) return nullptr;
+  COLORREF back = 0;
+  COLORREF fore = 0;
+  switch (control->Kind()) {
+    case ui::ControlKind::TextBox:
+    case ui::ControlKind::ComboBox:
+      // Left to the system unless the layout asks for colours, so that a
+      // disabled box looks disabled.
+      if (control->backColor == ui::kDefaultColor &&
+          control->layout->foreColor == ui::kDefaultColor)
+        return nullptr;
+      back = ResolveColor(control->backColor, ::GetSysColor(COLOR_WINDOW));
+      fore = ::IsWindowEnabled(control->hwnd)
+                 ? ResolveColor(control->layout->foreColor, ::GetSysColor(COLOR_WINDOWTEXT))
+                 : ::GetSysColor(COLOR_GRAYTEXT);
+      break;
+    case ui::ControlKind::CommandButton:
+      if (control->backColor == ui::kDefaultColor) return nullptr;
+      back = ResolveColor(control->backColor, ::GetSysColor(COLOR_BTNFACE));
+      fore = ResolveColor(control->layout->foreColor, ::GetSysColor(COLOR_BTNTEXT));
+      break;
+    case ui::ControlKind::CheckBox:
+    case ui::ControlKind::OptionButton:
+    case ui::ControlKind::Frame:
+      // By default these lie on the form and take its colour.
+      back = ResolveColor(control->backColor, FormBackColor());
+      fore = ResolveColor(control->layout->foreColor, ::GetSysColor(COLOR_BTNTEXT));
+      break;
+    default:
+      return nullptr;
+  }
+  ::SetTextColor(dc, fore);
+  ::SetBkColor(dc, back);
+  return BrushFor(*control, back);
+}
+
+void Win32Window::OnTaskbarCreated() {
+  if (Live()) events_.TaskbarCreated();
+}
+
+}  // namespace win32
