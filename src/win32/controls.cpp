@@ -38,6 +38,11 @@ Control& ControlSet::At(int id) {
 
 const Control& ControlSet::At(int id) const { return const_cast<ControlSet*>(this)->At(id); }
 
+const Control* ControlSet::Find(int id) const {
+  auto it = index_.find(id);
+  return it == index_.end() ? nullptr : &controls_[it->second];
+}
+
 Control* ControlSet::Find(HWND hwnd) {
   for (HWND candidate = hwnd; candidate; candidate = ::GetParent(candidate)) {
     for (Control& control : controls_)

@@ -43,6 +43,8 @@ class ControlSet {
   // toolkit's run-time error for a misspelt control.
   Control& At(int id);
   const Control& At(int id) const;
+  // nullptr for an id the layout does not have.
+  const Control* Find(int id) const;
   // The control owning `hwnd`, which may also be a part of it (the edit
   // field of a combo box); nullptr for windows that are no control.
   Control* Find(HWND hwnd);

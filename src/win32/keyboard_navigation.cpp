@@ -19,11 +19,13 @@ LRESULT DialogCode(HWND control) {
   return control ? ::SendMessageW(control, WM_GETDLGCODE, 0, 0) : 0;
 }
 
-// An edit field entered from the keyboard has its text selected, as in any
-// dialog.
+// A one-line edit field entered from the keyboard has its text selected, as
+// in any dialog. A multi-line one keeps its caret: one keystroke must not
+// replace the whole body of a note.
 void FocusFromKeyboard(HWND target) {
   ::SetFocus(target);
-  if (DialogCode(target) & DLGC_HASSETSEL) ::SendMessageW(target, EM_SETSEL, 0, -1);
+  const bool multiLine = ::GetWindowLongPtrW(target, GWL_STYLE) & ES_MULTILINE;
+  if ((DialogCode(target) & DLGC_HASSETSEL) && !multiLine) ::SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
 // The character after the single "&" of a caption; 0 when there is none.

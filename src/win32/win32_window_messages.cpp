@@ -249,8 +249,10 @@ void Win32Window::OnControlClicked(Control& control) {
 void Win32Window::OnTimer(WPARAM timerId) {
   if (!IsLayoutCommand(static_cast<int>(timerId)) || !Live()) return;
   const int id = LayoutIdOf(static_cast<int>(timerId));
-  const Control& timer = controls_.At(id);
-  if (timer.timerEnabled) events_.Timer(id);
+  // Only the layout's enabled timers: a timer message already queued when
+  // its timer was disabled is dropped.
+  const Control* timer = controls_.Find(id);
+  if (timer && timer->Kind() == ui::ControlKind::Timer && timer->timerEnabled) events_.Timer(id);
 }
 
 void Win32Window::OnButtonDown(int button, WPARAM wParam, LPARAM lParam) {
