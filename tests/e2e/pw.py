@@ -529,8 +529,18 @@ class XServer:
         return subprocess.run(command, env=self.env, check=True, capture_output=True,
                               text=True, timeout=30).stdout
 
+    def pointer(self):
+        """Where the pointer is: (x, y)."""
+        out = self._run("xdotool", "getmouselocation", "--shell")
+        fields = dict(line.split("=", 1) for line in out.split())
+        return int(fields["X"]), int(fields["Y"])
+
     def move(self, x, y):
-        self._run("xdotool", "mousemove", "--sync", str(x), str(y))
+        # Not "mousemove --sync": it stalls for seconds when the pointer is
+        # already there.
+        if self.pointer() != (x, y):
+            self._run("xdotool", "mousemove", str(x), str(y))
+            wait_until(lambda: self.pointer() == (x, y), 2, message=f"the pointer at {x}, {y}")
 
     def click(self, x, y, button="left", repeat=1):
         number = {"left": 1, "middle": 2, "right": 3}[button]
@@ -635,6 +645,23 @@ class App:
         """The handle of the visible window with `title`/`cls` once it is the
         only one shown."""
         return self.wait_windows(title, cls, 1, timeout)[0]
+
+    def wait_settled(self, hwnd, quiet=0.2, timeout=5.0):
+        """Driver.info of the window once its rectangle has stayed the same
+        for `quiet` seconds. A handler may show a window before it places
+        it (a new note is shown, then moved), so a window that has just
+        appeared can still be on its way."""
+        last = {"rect": None, "since": 0.0}
+
+        def settled():
+            info = self.driver.info(hwnd)
+            now = time.monotonic()
+            if info.get("rect") != last["rect"]:
+                last.update(rect=info.get("rect"), since=now)
+                return None
+            return info if now - last["since"] >= quiet else None
+
+        return wait_until(settled, timeout, interval=0.03, message="the window to settle")
 
     def notes(self):
         """Visible notes (handles, ascending)."""

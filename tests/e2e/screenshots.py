@@ -35,6 +35,7 @@ def take(output_dir):
         try:
             app.tray_double_click()
             note = app.wait_window(title=pw.NOTE_TITLE)
+            app.wait_settled(note)
             driver.move(note, 600, 100)  # wholly on the screen
             type_into_note(driver, x, note, "Monday",
                            "Call the printer\nBuy stamps\nWater the ferns")

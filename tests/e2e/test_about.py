@@ -18,7 +18,9 @@ IMAGE1_CLOSE = (416, 48)
 class AboutWindow(pw.TestCase):
     def open_about(self, app):
         app.popup_command(pw.POPUP_ABOUT)
-        return app.wait_window(title=pw.ABOUT_TITLE)
+        about = app.wait_window(title=pw.ABOUT_TITLE)
+        app.wait_settled(about)
+        return about
 
     def click(self, about, point):
         left, top, _, _ = self.driver.info(about)["client"]

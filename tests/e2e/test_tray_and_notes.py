@@ -17,7 +17,19 @@ class TrayAndNotes(pw.TestCase):
                 pw.twips_to_pixels(slot * 1000 + 300))
 
     def assert_note(self, note, slot):
-        info = self.driver.info(note)
+        left, top = self.note_origin(slot)
+
+        def placed():
+            info = self.driver.info(note)
+            x, y = info["rect"][:2]
+            return info if abs(x - left) <= 0.5 and abs(y - top) <= 0.5 else None
+
+        # The note is shown first and placed next: wait for it to arrive.
+        try:
+            info = pw.wait_until(placed, message=f"note {slot} at {left}, {top}")
+        except TimeoutError:
+            self.fail(f"note {slot} is at {self.driver.info(note)['rect']}, "
+                      f"not at {left}, {top}")
         self.assertTrue(info["visible"])
         self.assertTrue(pw.borderless(info), hex(info["style"]))
         self.assertFalse(info["taskbar"])
@@ -25,9 +37,6 @@ class TrayAndNotes(pw.TestCase):
         self.assertEqual(info["rect"], info["client"])
         self.assertTrue(info["topmost"])
         self.assertEqual(info["layered"], {"colorKey": 0, "alpha": 0, "flags": pw.LWA_COLORKEY})
-        left, top = self.note_origin(slot)
-        self.assertAlmostEqual(info["rect"][0], left, delta=0.5)
-        self.assertAlmostEqual(info["rect"][1], top, delta=0.5)
 
     def test_start_registers_tray_icon_and_hides_form1(self):
         app = self.start_app()
@@ -74,7 +83,7 @@ class TrayAndNotes(pw.TestCase):
         app = self.start_app()
         app.tray_double_click()
         note = app.wait_window(title=pw.NOTE_TITLE)
-        left, top, _, _ = self.driver.info(note)["client"]
+        left, top, _, _ = app.wait_settled(note)["client"]
         self.x.click(left + NOTE_CLOSE_PICTURE[0], top + NOTE_CLOSE_PICTURE[1])
         pw.wait_until(lambda: not self.driver.info(note)["visible"], message="the note to hide")
         self.assertTrue(self.driver.info(note)["exists"])  # hidden, not closed
