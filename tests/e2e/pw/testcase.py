@@ -1,0 +1,49 @@
+"""unittest glue: one driver per test file, one fresh Paperwisp per test."""
+
+import sys
+import unittest
+
+from .app import App
+from .driver import Driver
+from .session import WineSession, session_from_environment
+from .util import wait_until
+from .xserver import XServer
+
+
+class TestCase(unittest.TestCase):
+    """One driver for every test of a file; one fresh Paperwisp per test."""
+
+    session = None
+    driver = None
+    x = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = WineSession.load()
+        cls.driver = Driver(cls.session)
+        cls.x = XServer(cls.session)
+
+    @classmethod
+    def tearDownClass(cls):
+        if cls.x:
+            cls.x.close()
+        if cls.driver:
+            cls.driver.close()
+
+    def start_app(self):
+        app = App(self.driver, self.x)
+        self.addCleanup(app.stop)
+        return app
+
+    def wait_browsed(self, count, timeout=10.0):
+        """The browser log once it holds `count` addresses."""
+        return wait_until(lambda: (lambda b: b if len(b) >= count else None)(
+            self.session.browsed()), timeout, message=f"{count} browser launch(es)")
+
+
+def main():
+    """Runs the calling test file in the session of the environment (or a
+    private one); exits non-zero if a test failed."""
+    with session_from_environment():
+        program = unittest.main(exit=False, verbosity=2)
+    sys.exit(0 if program.result.wasSuccessful() else 1)
