@@ -92,7 +92,8 @@ class AboutWindow(pw.TestCase):
 
         # From each link (hand) to a control that is not one (the hand must
         # go again).
-        for link, still in ((LABEL2_HOMEPAGE, LABEL4_DESCRIPTION), (LABEL3_TUTORIALS, LABEL1_VERSION),
+        for link, still in ((LABEL2_HOMEPAGE, LABEL4_DESCRIPTION),
+                            (LABEL3_TUTORIALS, LABEL1_VERSION),
                             (LABEL5_FEEDBACK, IMAGE2_EMBLEM)):
             assert_pointer(link, pw.X_HAND_CURSOR)
             assert_pointer(still, pw.X_ARROW_CURSOR)
