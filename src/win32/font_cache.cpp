@@ -11,10 +11,10 @@ constexpr const char* kDefaultFace = "MS Sans Serif";
 constexpr double kPointsPerInch = 72.0;
 }  // namespace
 
-HFONT FontCache::Get(const ui::FontSpec& spec) {
-  Key key{Widen(spec.face ? spec.face : kDefaultFace),
-          -static_cast<int>(std::lround(spec.points * dpiY_ / kPointsPerInch)), spec.bold,
-          spec.underline};
+HFONT FontCache::Get(const ui::FontSpec& wanted) {
+  Key key{Widen(wanted.face ? wanted.face : kDefaultFace),
+          -static_cast<int>(std::lround(wanted.points * dpiY_ / kPointsPerInch)), wanted.bold,
+          wanted.underline};
   UniqueFont& font = fonts_[key];
   if (!font) {
     font.reset(::CreateFontW(key.height, 0, 0, 0, key.bold ? FW_BOLD : FW_NORMAL, FALSE,

@@ -17,9 +17,9 @@ class FontCache {
  public:
   explicit FontCache(int dpiY) : dpiY_(dpiY) {}
 
-  // The font for `spec`; a face of nullptr is the classic dialog font,
+  // The font for `wanted`; a face of nullptr is the classic dialog font,
   // "MS Sans Serif".
-  HFONT Get(const ui::FontSpec& spec);
+  HFONT Get(const ui::FontSpec& wanted);
 
  private:
   struct Key {
