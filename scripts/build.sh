@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 jobs=${PAPERWISP_JOBS:-2}
-cmake_flags=(-DPAPERWISP_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+cmake_flags=(-DPAPERWISP_WERROR=ON)
 
 configure_and_build() {  # dir, extra cmake arguments...
   local dir=$1; shift
@@ -18,14 +18,14 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(i686 x64 host)
 for t in "${targets[@]}"; do
   case $t in
-    i686) configure_and_build build/i686 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ;;
-    x64) configure_and_build build/x64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" ;;
+    i686) configure_and_build build/i686 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ;;
+    x64) configure_and_build build/x64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" ;;
     host)
       i686_exe=""; x64_dir=""
       [ -f build/i686/Paperwisp.exe ] && i686_exe="$root/build/i686/Paperwisp.exe"
       [ -f build/x64/Paperwisp.exe ] && x64_dir="$root/build/x64"
-      configure_and_build build/host -DPAPERWISP_I686_EXE="$i686_exe" -DPAPERWISP_X64_DIR="$x64_dir" ;;
-    asan) CC=clang CXX=clang++ configure_and_build build/asan -DPAPERWISP_SANITIZE=ON ;;
+      configure_and_build build/host -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPAPERWISP_I686_EXE="$i686_exe" -DPAPERWISP_X64_DIR="$x64_dir" ;;
+    asan) CC=clang CXX=clang++ configure_and_build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPAPERWISP_SANITIZE=ON ;;
     *) echo "build.sh: unknown target $t" >&2; exit 2 ;;
   esac
 done
