@@ -1,0 +1,390 @@
+#!/usr/bin/python3
+"""Paperwisp benchmarks under Wine: start-up against the floor program, note
+creation, memory, idle cost and footprint. Run through bench/run.sh.
+
+Every figure is the median of --runs runs. The x86_64 build runs in a Wine
+session of its own (tests/e2e/pw.py) on its own virtual display; the timing
+loops run inside the prefix (pwbench.exe), the resident memory and processor
+time are read from the Linux side (/proc), and the repaints are counted from
+Wine's message trace of the program's process.
+"""
+
+import argparse
+import datetime
+import json
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.dirname(HERE)
+sys.path.insert(0, os.path.join(REPO, "tests", "e2e"))
+sys.dont_write_bytecode = True  # nothing is written into the source tree
+import pw  # noqa: E402  (the end-to-end harness)
+
+import pefile  # noqa: E402  (Debian's python3-pefile)
+
+NOTES_TIMED = 30
+CYCLES = 300
+IDLE_NOTES = 10
+IDLE_SECONDS = 10
+COUNTDOWN_MINUTES = "60"
+SETTLE = 1.0  # seconds for the program to finish repainting after an action
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+MIB = 1024 * 1024
+
+TARGETS = {
+    "startup_ratio": 1.2,       # Paperwisp / floor
+    "note_30th_over_1st": 1.5,
+    "cycle_growth_mib": 1.0,
+    "idle_cpu_percent": 1.0,
+}
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "winmm.dll",
+               "gdiplus.dll", "ole32.dll", "oleaut32.dll", "windowscodecs.dll", "comctl32.dll",
+               "shlwapi.dll", "advapi32.dll", "msvcrt.dll", "comdlg32.dll", "uxtheme.dll",
+               "imm32.dll", "version.dll"}
+BM_CLICK = 0x00F5
+COMBO_EDIT_ID = 1001
+ALARM_TITLE = "Alarm Me..."
+
+
+# ---------------------------------------------------------------------------
+# The program's process as Linux sees it.
+
+def unix_pid(session, exe_name="Paperwisp.exe"):
+    """The Linux process whose program name ends with `exe_name`, in the
+    session's prefix."""
+    prefix = f"WINEPREFIX={session.prefix}".encode()
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/cmdline", "rb") as f:
+                argv0 = f.read().split(b"\0")[0]
+            with open(f"/proc/{entry}/environ", "rb") as f:
+                environment = f.read().split(b"\0")
+        except OSError:
+            continue
+        if argv0.endswith(exe_name.encode()) and prefix in environment:
+            return int(entry)
+    raise pw.HarnessError(f"no Linux process for {exe_name}")
+
+
+def resident_bytes(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) * 1024
+    raise pw.HarnessError("VmRSS missing")
+
+
+def cpu_seconds(pid):
+    """User plus system time of every thread of process `pid`."""
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+
+# ---------------------------------------------------------------------------
+# Wine side.
+
+class TracingDriver(pw.Driver):
+    """A driver whose `start` runs the program with Wine's message trace on,
+    into a file; everything else is the harness's driver."""
+
+    def __init__(self, session, trace_path):
+        super().__init__(session)
+        self.trace_path = trace_path
+        self.launcher = None
+
+    def start(self, unix_path, *args):
+        before = {w["pid"] for w in self.windows(title=pw.FORM1_TITLE)}
+        env = dict(self.session.env, WINEDEBUG="+msg")
+        with open(self.trace_path, "w") as trace:
+            self.launcher = subprocess.Popen(["wine", unix_path, *args], env=env, stderr=trace,
+                                             stdout=subprocess.DEVNULL)
+        found = pw.wait_until(
+            lambda: [w for w in self.windows(title=pw.FORM1_TITLE) if w["pid"] not in before],
+            30, message="Form1 of the traced program")
+        return found[0]["pid"]
+
+    def kill(self, pid):
+        if self.launcher and self.launcher.poll() is None:
+            self.launcher.terminate()
+            self.launcher.wait(10)
+
+
+def pwbench(session, *args):
+    exe = os.path.join(session.app_dir, "pwbench.exe")
+    done = subprocess.run(["wine", exe, *map(str, args)], env=session.env, capture_output=True,
+                          text=True, timeout=900)
+    lines = done.stdout.strip().splitlines()
+    result = json.loads(lines[-1]) if lines else {"error": done.stderr[-500:]}
+    if done.returncode or "error" in result:
+        raise pw.HarnessError(f"pwbench {' '.join(map(str, args))}: {result}")
+    return result
+
+
+def traced_messages(trace_path, offset, notes):
+    """Counts in the trace after byte `offset`: repaints of the `notes` (a
+    set of handles), of all windows, and timer ticks."""
+    pattern = re.compile(r"got type \d+ msg [0-9a-f]+ \((WM_PAINT|WM_TIMER)\) hwnd 0x([0-9a-f]+)")
+    counts = {"note_paints": 0, "paints": 0, "timer_ticks": 0}
+    with open(trace_path, "rb") as f:
+        f.seek(offset)
+        for line in f.read().decode(errors="replace").splitlines():
+            match = pattern.search(line)
+            if not match:
+                continue
+            if match.group(1) == "WM_TIMER":
+                counts["timer_ticks"] += 1
+                continue
+            counts["paints"] += 1
+            counts["note_paints"] += int(match.group(2), 16) in notes
+    return counts
+
+
+def open_alarm_dialog(app):
+    app.popup_command(pw.POPUP_ALARM_ME)
+    return app.wait_window(title=ALARM_TITLE)
+
+
+def dialog_control(driver, dialog, text, cls="Button"):
+    return next(c["hwnd"] for c in driver.children(dialog)
+                if c["class"] == cls and c["text"] == text)
+
+
+def start_countdown(app, minutes):
+    """Sets the alarm to go off after `minutes` through the dialog, as a user
+    would, and answers its confirmation."""
+    driver = app.driver
+    dialog = open_alarm_dialog(app)
+    driver.post(dialog_control(driver, dialog, "Alarm Me after:"), BM_CLICK)
+    # The minutes box; the combo boxes' edit fields carry the id 1001.
+    edit = next(c["hwnd"] for c in driver.children(dialog)
+                if c["class"] == "Edit" and c["id"] != COMBO_EDIT_ID)
+    driver.chars(edit, minutes)
+    driver.post(dialog_control(driver, dialog, "Set"), BM_CLICK)
+    box = app.wait_message_box()
+    if box["text"] != "Alarm set successfully!":
+        raise pw.HarnessError(f"the alarm was not set: {box}")
+    app.press_ok(box)
+
+
+# ---------------------------------------------------------------------------
+# The measurements of one run.
+
+def measure_startup(session, runs):
+    """Start-up times of Paperwisp, the floor program and the floor with
+    Paperwisp's DLLs, interleaved; the first round only warms the caches."""
+    programs = [(session.paperwisp_exe, pw.FORM1_TITLE)] + [
+        (os.path.join(session.app_dir, exe), "Floor") for exe in ("floor.exe", "floor_dlls.exe")]
+    args = [a for exe, title in programs for a in (pw.windows_path(exe), title)]
+    times = pwbench(session, "startup", runs + 1, *args)["ms"]
+    return {name: t[1:] for name, t in zip(("paperwisp", "floor", "floor_dlls"), times)}
+
+
+def measure_program(session, driver):
+    """Note creation, memory and the idle cost in one fresh process."""
+    figures = {}
+    app = pw.App(driver)
+    try:
+        app.tray_icon(timeout=30)
+        pid = unix_pid(session)
+        time.sleep(SETTLE)
+        figures["rss_startup"] = resident_bytes(pid)
+
+        figures["note_ms"] = pwbench(session, "notes", app.pid, app.form1, NOTES_TIMED)["ms"]
+        time.sleep(SETTLE)
+        figures["rss_30_notes"] = resident_bytes(pid)
+        pwbench(session, "close-notes", app.pid)
+        time.sleep(SETTLE)
+        figures["rss_before_cycles"] = resident_bytes(pid)
+        cycles = pwbench(session, "cycles", app.pid, app.form1, CYCLES)
+        figures["cycle_ms"] = cycles["per_cycle_ms"]
+        time.sleep(SETTLE)
+        figures["rss_after_cycles"] = resident_bytes(pid)
+
+        pwbench(session, "notes", app.pid, app.form1, IDLE_NOTES)
+        start_countdown(app, COUNTDOWN_MINUTES)
+        open_alarm_dialog(app)
+        notes = set(app.notes())
+        if len(notes) != IDLE_NOTES:
+            raise pw.HarnessError(f"{len(notes)} notes shown, expected {IDLE_NOTES}")
+        time.sleep(2 * SETTLE)
+        helpers = {"wineserver": unix_pid(session, "wineserver64"), "Xvfb": session.xvfb_pid}
+        offset = os.path.getsize(driver.trace_path)
+        cpu_before = cpu_seconds(pid)
+        helpers_before = {name: cpu_seconds(p) for name, p in helpers.items()}
+        began = time.monotonic()
+        time.sleep(IDLE_SECONDS)
+        elapsed = time.monotonic() - began
+        figures["idle_cpu_percent"] = 100 * (cpu_seconds(pid) - cpu_before) / elapsed
+        for name, p in helpers.items():
+            figures[f"idle_cpu_percent_{name}"] = (
+                100 * (cpu_seconds(p) - helpers_before[name]) / elapsed)
+        for name, count in traced_messages(driver.trace_path, offset, notes).items():
+            figures[f"idle_{name}"] = count
+    finally:
+        app.stop()
+    return figures
+
+
+def footprint(i686_exe):
+    """Size of the shipped exe, its size without the debugging sections, and
+    the DLLs it imports."""
+    pe = pefile.PE(i686_exe, fast_load=True)
+    pe.parse_data_directories(directories=[
+        pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_IMPORT"],
+        pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT"]])
+    imports = sorted({entry.dll.decode().lower()
+                      for attr in ("DIRECTORY_ENTRY_IMPORT", "DIRECTORY_ENTRY_DELAY_IMPORT")
+                      for entry in getattr(pe, attr, [])})
+    debug_bytes = sum(s.SizeOfRawData for s in pe.sections
+                      if s.Name.rstrip(b"\0").decode(errors="replace").startswith((".debug", "/")))
+    size = os.path.getsize(i686_exe)
+    return {"exe_bytes": size, "exe_bytes_without_debug": size - debug_bytes,
+            "imports": imports, "non_system_imports": [d for d in imports if d not in SYSTEM_DLLS]}
+
+
+# ---------------------------------------------------------------------------
+# Report.
+
+def median(values):
+    return statistics.median(values)
+
+
+def summarise(startups, programs, foot, runs):
+    paperwisp = median(startups["paperwisp"])
+    floor = median(startups["floor"])
+    note_ms = [median([p["note_ms"][i] for p in programs]) for i in range(NOTES_TIMED)]
+
+    def rss(key):
+        return median([p[key] for p in programs])
+
+    growth = median([p["rss_after_cycles"] - p["rss_before_cycles"] for p in programs])
+    s = {
+        "runs": runs,
+        "startup_runs": len(startups["paperwisp"]),
+        "startup_ms": paperwisp, "floor_startup_ms": floor, "startup_ratio": paperwisp / floor,
+        "floor_dlls_startup_ms": median(startups["floor_dlls"]),
+        "note_1st_ms": note_ms[0], "note_10th_ms": note_ms[9], "note_30th_ms": note_ms[29],
+        "note_30th_over_1st": note_ms[29] / note_ms[0],
+        "rss_startup_mib": rss("rss_startup") / MIB,
+        "rss_30_notes_mib": rss("rss_30_notes") / MIB,
+        "rss_per_note_kib": median([(p["rss_30_notes"] - p["rss_startup"]) / NOTES_TIMED
+                                    for p in programs]) / 1024,
+        "rss_before_cycles_mib": rss("rss_before_cycles") / MIB,
+        "rss_after_cycles_mib": rss("rss_after_cycles") / MIB,
+        "cycle_growth_mib": growth / MIB,
+        "cycle_ms": median([p["cycle_ms"] for p in programs]),
+        "idle_cpu_percent": median([p["idle_cpu_percent"] for p in programs]),
+        "idle_cpu_percent_wineserver": median([p["idle_cpu_percent_wineserver"]
+                                               for p in programs]),
+        "idle_cpu_percent_xvfb": median([p["idle_cpu_percent_Xvfb"] for p in programs]),
+        "idle_note_paints": median([p["idle_note_paints"] for p in programs]),
+        "idle_paints": median([p["idle_paints"] for p in programs]),
+        "idle_timer_ticks": median([p["idle_timer_ticks"] for p in programs]),
+        "footprint": foot,
+        "samples": {"startup_ms": startups, "programs": programs},
+    }
+    s["targets"] = {key: {"target": limit, "value": s[key], "holds": s[key] <= limit}
+                    for key, limit in TARGETS.items()}
+    return s
+
+
+def table(s):
+    t = s["targets"]
+
+    def verdict(key):
+        return "holds" if t[key]["holds"] else "FAILS"
+
+    foot = s["footprint"]
+    rows = [
+        ("Start-up to tray icon, Paperwisp", f"{s['startup_ms']:.0f} ms", ""),
+        ("Start-up to tray icon, floor program", f"{s['floor_startup_ms']:.0f} ms", ""),
+        ("Start-up to tray icon, floor loading Paperwisp's DLLs",
+         f"{s['floor_dlls_startup_ms']:.0f} ms", ""),
+        ("Start-up ratio Paperwisp / floor", f"{s['startup_ratio']:.2f}",
+         f"<= 1.2: {verdict('startup_ratio')}"),
+        ("Note creation, 1st", f"{s['note_1st_ms']:.1f} ms", ""),
+        ("Note creation, 10th", f"{s['note_10th_ms']:.1f} ms", ""),
+        ("Note creation, 30th", f"{s['note_30th_ms']:.1f} ms",
+         f"30th/1st {s['note_30th_over_1st']:.2f} <= 1.5: {verdict('note_30th_over_1st')}"),
+        ("Resident memory after start-up", f"{s['rss_startup_mib']:.1f} MiB", ""),
+        ("Resident memory with 30 notes", f"{s['rss_30_notes_mib']:.1f} MiB",
+         f"{s['rss_per_note_kib']:.0f} KiB per note"),
+        (f"Resident memory before/after {CYCLES} note create/close cycles",
+         f"{s['rss_before_cycles_mib']:.1f} / {s['rss_after_cycles_mib']:.1f} MiB",
+         f"growth {s['cycle_growth_mib']:+.2f} MiB <= 1: {verdict('cycle_growth_mib')}"),
+        ("Note create/close cycle", f"{s['cycle_ms']:.1f} ms", ""),
+        (f"Idle CPU over {IDLE_SECONDS} s ({IDLE_NOTES} notes, dialog open, countdown)",
+         f"{s['idle_cpu_percent']:.2f} % of a core",
+         f"< 1 %: {verdict('idle_cpu_percent')}"),
+        ("  caused in wineserver / Xvfb", f"{s['idle_cpu_percent_wineserver']:.2f} / "
+         f"{s['idle_cpu_percent_xvfb']:.2f} %", ""),
+        (f"Repaints over {IDLE_SECONDS} s idle, notes / all windows",
+         f"{s['idle_note_paints']:.0f} / {s['idle_paints']:.0f}",
+         f"{s['idle_timer_ticks']:.0f} timer ticks (countdown running)"),
+        ("i686 Paperwisp.exe", f"{foot['exe_bytes'] / 1024:.0f} KiB",
+         f"{foot['exe_bytes_without_debug'] / 1024:.0f} KiB without debugging sections"),
+        ("DLLs it imports", f"{len(foot['imports'])}, non-system: "
+         + (", ".join(foot["non_system_imports"]) or "none"), ", ".join(foot["imports"])),
+    ]
+    widths = [max(len(r[i]) for r in rows) for i in range(2)]
+    lines = [f"| {'Measure':<{widths[0]}} | {'Median':<{widths[1]}} | Note |",
+             f"|{'-' * (widths[0] + 2)}|{'-' * (widths[1] + 2)}|------|"]
+    lines += [f"| {a:<{widths[0]}} | {b:<{widths[1]}} | {c} |" for a, b, c in rows]
+    return "\n".join(lines)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--app-dir", default=os.path.join(REPO, "build", "x64"),
+                        help="x86_64 build with Paperwisp.exe, pwdriver.exe, floor.exe, pwbench.exe")
+    parser.add_argument("--i686-exe", default=os.path.join(REPO, "build", "i686", "Paperwisp.exe"))
+    parser.add_argument("--runs", type=int, default=5,
+                        help="runs of the note, memory and idle measurements")
+    parser.add_argument("--startup-runs", type=int, default=15,
+                        help="start-ups of each program (cheaper and noisier, so more)")
+    parser.add_argument("--results", default=os.path.join(HERE, "results"))
+    args = parser.parse_args()
+    for exe in ("floor.exe", "floor_dlls.exe", "pwbench.exe"):
+        if not os.path.isfile(os.path.join(args.app_dir, exe)):
+            sys.exit(f"{exe} is missing in {args.app_dir}: build the x64 target first")
+
+    session_dir = tempfile.mkdtemp(prefix="pw-bench-", dir=os.path.join(REPO, "build"))
+    session = pw.WineSession.start(session_dir, args.app_dir)
+    print(f"Wine session on display {session.display}; {args.runs} runs", file=sys.stderr)
+    try:
+        startups = measure_startup(session, args.startup_runs)
+        print(f"start-up: {len(startups['paperwisp'])} rounds done", file=sys.stderr)
+        programs = []
+        for run in range(args.runs):
+            driver = TracingDriver(session, os.path.join(session_dir, f"trace-{run}.log"))
+            try:
+                programs.append(measure_program(session, driver))
+            finally:
+                driver.close()
+            print(f"run {run + 1} of {args.runs} done", file=sys.stderr)
+    finally:
+        session.stop()
+        shutil.rmtree(session_dir, ignore_errors=True)
+    summary = summarise(startups, programs, footprint(args.i686_exe), args.runs)
+    summary["date"] = datetime.date.today().isoformat()
+    print(table(summary))
+    os.makedirs(args.results, exist_ok=True)
+    path = os.path.join(args.results,
+                        f"bench-{datetime.datetime.now().strftime('%Y%m%d-%H%M%S')}.json")
+    with open(path, "w") as f:
+        json.dump(summary, f, indent=1)
+    print(f"\nfigures written to {path}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,186 @@
+// pwbench: the timing side of bench/run.sh, run inside the Wine prefix next
+// to the program it measures, so that no pipe to the host lies inside a
+// measured interval. One command per run; the result is one JSON line.
+//
+//   startup RUNS EXE TITLE [EXE TITLE...]
+//                             RUNS rounds, each starting every EXE in turn:
+//                             time until its window TITLE has a tray icon
+//                             (id 1); then the icon is removed and EXE ended
+//   notes PID FORM1 COUNT     COUNT tray double clicks, one after another;
+//                             time of each until its note is shown
+//   cycles PID FORM1 COUNT    COUNT times: a note by double click, then closed
+//   close-notes PID           close every note of PID
+//   memory PID                working set and private bytes of PID
+#include <windows.h>
+// The process status header needs <windows.h> first.
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "target.h"
+
+namespace {
+
+using pwbench::NowMs;
+using pwbench::WaitFor;
+using pwbench::WindowsOf;
+
+constexpr UINT kTrayIconId = 1;
+constexpr LPARAM kLeftDoubleClick = WM_LBUTTONDBLCLK;
+constexpr double kTimeoutMs = 30000;
+const std::wstring kNoteTitle = L"My Note";
+
+[[noreturn]] void Fail(const char* what) {
+  std::printf("{\"error\":\"%s\"}\n", what);
+  std::exit(1);
+}
+
+HWND HandleArg(const wchar_t* text) {
+  return reinterpret_cast<HWND>(static_cast<INT_PTR>(_wcstoi64(text, nullptr, 0)));
+}
+
+std::string Join(const std::vector<double>& values) {
+  std::string list;
+  for (double v : values) list += (list.empty() ? "" : ",") + std::to_string(v);
+  return "[" + list + "]";
+}
+
+// The shell's callback for a double click on the icon.
+void TrayDoubleClick(HWND form1) {
+  PostMessageW(form1, WM_MOUSEMOVE, kTrayIconId, kLeftDoubleClick);
+}
+
+// Lets the program finish what the last action started (handlers, repaints).
+void Settle(HWND form1) {
+  DWORD_PTR result;
+  SendMessageTimeoutW(form1, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+  Sleep(100);
+}
+
+// One start of `exe`: milliseconds until its tray icon is registered.
+double StartOnce(const std::wstring& exe, const std::wstring& title) {
+  std::wstring directory = exe.substr(0, exe.find_last_of(L"\\/"));
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const double begin = NowMs();
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      directory.c_str(), &startup, &process))
+    Fail("CreateProcess failed");
+  HWND hwnd = nullptr;
+  const bool registered = WaitFor(
+      [&] {
+        if (!hwnd) {
+          const std::vector<HWND> found = WindowsOf(process.dwProcessId, title, false);
+          if (found.empty()) return false;
+          hwnd = found.front();
+        }
+        return pwbench::TrayIconRegistered(hwnd, kTrayIconId);
+      },
+      kTimeoutMs);
+  const double elapsed = NowMs() - begin;
+  if (hwnd) pwbench::RemoveTrayIcon(hwnd, kTrayIconId);
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hProcess, 10000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  if (!registered) Fail("no tray icon");
+  return elapsed;
+}
+
+// Interleaved, so that a slow spell of the machine hits every program alike.
+int Startup(int runs, int programs, wchar_t** exeAndTitle) {
+  std::vector<std::vector<double>> times(programs);
+  for (int run = 0; run < runs; ++run) {
+    for (int p = 0; p < programs; ++p) {
+      times[p].push_back(StartOnce(exeAndTitle[2 * p], exeAndTitle[2 * p + 1]));
+      Sleep(200);
+    }
+  }
+  std::string lists;
+  for (const auto& t : times) lists += (lists.empty() ? "" : ",") + Join(t);
+  std::printf("{\"ms\":[%s]}\n", lists.c_str());
+  return 0;
+}
+
+int Notes(DWORD pid, HWND form1, int count) {
+  std::vector<double> times;
+  for (int i = 0; i < count; ++i) {
+    Settle(form1);
+    const std::size_t before = WindowsOf(pid, kNoteTitle, true).size();
+    const double begin = NowMs();
+    TrayDoubleClick(form1);
+    if (!WaitFor([&] { return WindowsOf(pid, kNoteTitle, true).size() > before; }, kTimeoutMs))
+      Fail("no note shown");
+    times.push_back(NowMs() - begin);
+  }
+  Settle(form1);
+  std::printf("{\"ms\":%s}\n", Join(times).c_str());
+  return 0;
+}
+
+int Cycles(DWORD pid, HWND form1, int count) {
+  const double begin = NowMs();
+  for (int i = 0; i < count; ++i) {
+    const std::vector<HWND> before = WindowsOf(pid, kNoteTitle, false);
+    TrayDoubleClick(form1);
+    HWND note = nullptr;
+    const bool shown = WaitFor(
+        [&] {
+          for (HWND w : WindowsOf(pid, kNoteTitle, true))
+            if (std::find(before.begin(), before.end(), w) == before.end()) note = w;
+          return note != nullptr;
+        },
+        kTimeoutMs);
+    if (!shown) Fail("no note shown");
+    PostMessageW(note, WM_CLOSE, 0, 0);
+    if (!WaitFor([&] { return !IsWindow(note); }, kTimeoutMs)) Fail("note did not close");
+  }
+  const double total = NowMs() - begin;
+  Settle(form1);
+  std::printf("{\"total_ms\":%f,\"per_cycle_ms\":%f}\n", total, total / count);
+  return 0;
+}
+
+int CloseNotes(DWORD pid) {
+  for (HWND note : WindowsOf(pid, kNoteTitle, false)) PostMessageW(note, WM_CLOSE, 0, 0);
+  if (!WaitFor([&] { return WindowsOf(pid, kNoteTitle, false).empty(); }, kTimeoutMs))
+    Fail("notes did not close");
+  std::printf("{\"closed\":true}\n");
+  return 0;
+}
+
+int Memory(DWORD pid) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (!process) Fail("OpenProcess failed");
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  const BOOL ok = GetProcessMemoryInfo(
+      process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+  CloseHandle(process);
+  if (!ok) Fail("GetProcessMemoryInfo failed");
+  std::printf("{\"working_set\":%llu,\"private\":%llu}\n",
+              static_cast<unsigned long long>(counters.WorkingSetSize),
+              static_cast<unsigned long long>(counters.PrivateUsage));
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"startup" && argc >= 5 && argc % 2 == 1)
+    return Startup(_wtoi(argv[2]), (argc - 3) / 2, argv + 3);
+  if (command == L"notes" && argc == 5)
+    return Notes(_wtoi(argv[2]), HandleArg(argv[3]), _wtoi(argv[4]));
+  if (command == L"cycles" && argc == 5)
+    return Cycles(_wtoi(argv[2]), HandleArg(argv[3]), _wtoi(argv[4]));
+  if (command == L"close-notes" && argc == 3) return CloseNotes(_wtoi(argv[2]));
+  if (command == L"memory" && argc == 3) return Memory(_wtoi(argv[2]));
+  std::fprintf(stderr, "usage: see the head of bench/pwbench/main.cpp\n");
+  return 2;
+}
