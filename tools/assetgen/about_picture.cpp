@@ -43,8 +43,7 @@ void DrawName(Image& image, const std::string& fontFile) {
   // 22 pixels set the capitals 16 pixels tall: from row 80 to the baseline at 96.
   const Typeface face(fontFile, 22);
   const char* const kName = "Paperwisp";
-  const int left = (kWidth - face.Measure(kName).width) / 2;
-  const Mask letters = face.Render(kName, kWidth, kHeight, left, 96);
+  const Mask letters = face.RenderCentred(kName, kWidth, kHeight, 96);
   image.Paint(Blur(Shift(letters, 1, 1), 1), {44, 90, 78}, 0.5);
   image.Paint(letters, [](double, double y) {
     return Mix({20, 54, 148}, {66, 132, 226}, SmoothStep(79, 100, y));

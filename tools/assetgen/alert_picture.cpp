@@ -124,8 +124,7 @@ void DrawDial(Image& image, const std::string& fontFile) {
 void DrawWakeUpLine(Image& image, const std::string& fontFile) {
   const Typeface face(fontFile, 21);
   const char* const kLine = "Time to wake up!";
-  const int left = (kWidth - face.Measure(kLine).width) / 2;
-  const Mask letters = face.Render(kLine, kWidth, kHeight, left, 262);
+  const Mask letters = face.RenderCentred(kLine, kWidth, kHeight, 262);
   image.Paint(Blur(Shift(letters, 1, 2), 1), {10, 50, 24}, 0.7);
   image.Paint(letters, [](double, double y) {
     return Mix({255, 255, 255}, {236, 246, 210}, SmoothStep(246, 264, y));

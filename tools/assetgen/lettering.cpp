@@ -66,6 +66,12 @@ TextExtent Typeface::Measure(const std::string& text) const {
   return extent;
 }
 
+Mask Typeface::RenderCentred(const std::string& text, int canvasWidth, int canvasHeight,
+                             int baseline) const {
+  return Render(text, canvasWidth, canvasHeight, (canvasWidth - Measure(text).width) / 2,
+                baseline);
+}
+
 Mask Typeface::Render(const std::string& text, int canvasWidth, int canvasHeight, int left,
                       int baseline) const {
   Mask mask(canvasWidth, canvasHeight);

@@ -24,6 +24,9 @@ class Typeface {
   // Coverage of the text on a canvas of the given size, the baseline starting at (left, baseline).
   Mask Render(const std::string& text, int canvasWidth, int canvasHeight, int left,
               int baseline) const;
+  // The same, centred across the canvas.
+  Mask RenderCentred(const std::string& text, int canvasWidth, int canvasHeight,
+                     int baseline) const;
 
  private:
   struct Handles;
