@@ -185,8 +185,11 @@ def measure_startup(session, runs):
     programs = [(session.paperwisp_exe, pw.FORM1_TITLE)] + [
         (os.path.join(session.app_dir, exe), "Floor") for exe in ("floor.exe", "floor_dlls.exe")]
     args = [a for exe, title in programs for a in (pw.windows_path(exe), title)]
-    times = pwbench(session, "startup", runs + 1, *args)["ms"]
-    return {name: t[1:] for name, t in zip(("paperwisp", "floor", "floor_dlls"), times)}
+    result = pwbench(session, "startup", runs + 1, *args)
+    names = ("paperwisp", "floor", "floor_dlls")
+    times = {name: t[1:] for name, t in zip(names, result["ms"])}
+    times.update({f"{name}_window": t[1:] for name, t in zip(names, result["window_ms"])})
+    return times
 
 
 def measure_program(session, driver):
@@ -273,6 +276,8 @@ def summarise(startups, programs, foot, runs):
         "startup_runs": len(startups["paperwisp"]),
         "startup_ms": paperwisp, "floor_startup_ms": floor, "startup_ratio": paperwisp / floor,
         "floor_dlls_startup_ms": median(startups["floor_dlls"]),
+        "startup_window_ms": median(startups["paperwisp_window"]),
+        "floor_startup_window_ms": median(startups["floor_window"]),
         "note_1st_ms": note_ms[0], "note_10th_ms": note_ms[9], "note_30th_ms": note_ms[29],
         "note_30th_over_1st": note_ms[29] / note_ms[0],
         "rss_startup_mib": rss("rss_startup") / MIB,
@@ -306,8 +311,10 @@ def table(s):
 
     foot = s["footprint"]
     rows = [
-        ("Start-up to tray icon, Paperwisp", f"{s['startup_ms']:.0f} ms", ""),
-        ("Start-up to tray icon, floor program", f"{s['floor_startup_ms']:.0f} ms", ""),
+        ("Start-up to tray icon, Paperwisp", f"{s['startup_ms']:.0f} ms",
+         f"its window after {s['startup_window_ms']:.0f} ms"),
+        ("Start-up to tray icon, floor program", f"{s['floor_startup_ms']:.0f} ms",
+         f"its window after {s['floor_startup_window_ms']:.0f} ms"),
         ("Start-up to tray icon, floor loading Paperwisp's DLLs",
          f"{s['floor_dlls_startup_ms']:.0f} ms", ""),
         ("Start-up ratio Paperwisp / floor", f"{s['startup_ratio']:.2f}",
