@@ -2,11 +2,11 @@
 
 #include "about/form5_layout.h"
 #include "about/hand_cursor.h"
-#include "shell/web_pages.h"
 
 namespace about {
 
-Form5::Form5(Program& program) : ui::Form(program.Toolkit(), Form5Layout()), program_(program) {}
+Form5::Form5(ui::Toolkit& toolkit, ui::Platform& platform, const ui::WebSite& site)
+    : ui::Form(toolkit, Form5Layout()), platform_(platform), site_(site) {}
 
 void Form5::Click(int id) {
   switch (id) {
@@ -28,21 +28,17 @@ void Form5::Click(int id) {
 }
 
 void Form5::MouseMove(int id, int, int, double, double) {
-  if (id == kLabel2 || id == kLabel3 || id == kLabel5) ShowHandCursor(program_.Platform());
+  if (id == kLabel2 || id == kLabel3 || id == kLabel5) ShowHandCursor(platform_);
 }
 
 // The window goes with its state; the next opening builds it afresh and
 // centres it again.
 void Form5::Image1_Click() { Win().Unload(); }
 
-void Form5::Label2_Click() { shell::OpenWebPage(program_.Platform(), program_.SiteAddress()); }
+void Form5::Label2_Click() { site_.Open(ui::kHomePath); }
 
-void Form5::Label3_Click() {
-  shell::OpenWebPage(program_.Platform(), program_.SiteAddress() + shell::kTutorialsPath);
-}
+void Form5::Label3_Click() { site_.Open(ui::kTutorialsPath); }
 
-void Form5::Label5_Click() {
-  shell::OpenWebPage(program_.Platform(), program_.SiteAddress() + shell::kFeedbackPath);
-}
+void Form5::Label5_Click() { site_.Open(ui::kFeedbackPath); }
 
 }  // namespace about

@@ -2,8 +2,9 @@
 // links to the product web site.
 #pragma once
 
-#include "app/program.h"
 #include "ui/form.h"
+#include "ui/platform.h"
+#include "ui/web_site.h"
 
 namespace about {
 
@@ -20,7 +21,7 @@ class Form5 : public ui::Form {
     kLabel1,
   };
 
-  explicit Form5(Program& program);
+  Form5(ui::Toolkit& toolkit, ui::Platform& platform, const ui::WebSite& site);
 
   void Click(int id) override;
   void MouseMove(int id, int button, int shift, double x, double y) override;
@@ -31,7 +32,8 @@ class Form5 : public ui::Form {
   void Label3_Click();
   void Label5_Click();
 
-  Program& program_;
+  ui::Platform& platform_;
+  const ui::WebSite& site_;
 };
 
 }  // namespace about

@@ -12,7 +12,7 @@
 namespace alarms {
 
 // The dialog's number test. The text, apart from blanks (spaces) around it,
-// must be one decimal number in the classic "C" notation: an optional sign,
+// must be one decimal number in the "C" locale's notation: an optional sign,
 // digits with at most one decimal point "." (at least one digit in all), and
 // an optional exponent "e" or "E" with an optional sign and digits. No other
 // characters, no thousands separators, no "inf" or "nan". Returns the value;

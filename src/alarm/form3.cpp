@@ -8,7 +8,6 @@
 #include "alarm/module7.h"
 #include "notes/topmost.h"
 #include "resource_ids.h"
-#include "shell/form1.h"
 
 namespace alarms {
 
@@ -18,9 +17,18 @@ constexpr int kMinutes = 60;
 constexpr int kErrorFlags = 16;
 constexpr int kInformationFlags = 64;
 constexpr const char* kErrorTitle = "Error";
+constexpr int kChecked = 1;
 }  // namespace
 
-Form3::Form3(Program& program) : ui::Form(program.Toolkit(), Form3Layout()), program_(program) {}
+Form3::Form3(ui::Toolkit& toolkit, ui::Platform& platform, Module7& sound, Form4& alert,
+             AlarmDisplay& display)
+    : ui::Form(toolkit, Form3Layout()),
+      platform_(platform),
+      sound_(sound),
+      alert_(alert),
+      display_(display) {}
+
+bool Form3::SoundOn() { return EnsureLoaded().Value(kCheck1) == kChecked; }
 
 void Form3::Load() { Form_Load(); }
 
@@ -102,7 +110,7 @@ void Form3::Check1_Click() {
   win.SetEnabled(kCmdTestSound, win.Value(kCheck1) != 0);
 }
 
-void Form3::cmdTestSound_Click() { program_.Sound().PlaySoundOnce(IDS_ALARM_SOUND); }
+void Form3::cmdTestSound_Click() { sound_.PlaySoundOnce(IDS_ALARM_SOUND); }
 
 // Everything is validated before anything changes, so a rejected Set leaves a
 // running alarm exactly as it was.
@@ -138,13 +146,13 @@ void Form3::cmdSet_Click() {
   }
   const int firingsBefore = firings_;
   toolkit_.MsgBox("Alarm set successfully!", kInformationFlags, "Activate Alarm");
-  program_.Form1().SetAlarmMeCaption(" Alarm Me (working)");
+  display_.AlarmArmed();
   win.Hide();
   // Silences a test sound, and equally the loop of an alert still open. The
   // confirmation box runs a message loop, though: an alarm that fired while
   // it was open (the current minute, a few seconds) keeps the sound its
   // alert has just started.
-  if (firings_ == firingsBefore) program_.Sound().StopSound();
+  if (firings_ == firingsBefore) sound_.StopSound();
 }
 
 void Form3::cmdCancel_Click() { Win().Hide(); }
@@ -155,7 +163,7 @@ void Form3::cmdCancelAlarm_Click() {
   win.SetTimerEnabled(kTimer1, false);
   win.SetTimerEnabled(kTimer2, false);
   toolkit_.MsgBox("Alarm deactivated successfully!", kInformationFlags, "Deactivate Alarm");
-  program_.Form1().SetAlarmMeCaption("Alarm Me (stop)");
+  display_.AlarmDeleted();
   win.Hide();
 }
 
@@ -175,13 +183,12 @@ void Form3::Timer2_Timer() {
 
 void Form3::FireAlarm() {
   ++firings_;
-  Form4& alert = program_.Form4();
-  // Taking the handle loads an alert that is not open, and its load handler
-  // starts the loop before the window shows. An alert still open from an
-  // earlier firing is not loaded again, so no second sound starts.
-  const ui::Handle hwnd = alert.Hwnd();
-  notes::MakeWindowTopmost(program_.Platform(), hwnd);
-  alert.Win().Show();
+  // An alert that is not open loads here, and its load handler starts the
+  // loop before the window shows. An alert still open from an earlier firing
+  // is not loaded again, so no second sound starts.
+  const ui::Handle hwnd = alert_.EnsureLoaded().Hwnd();
+  notes::MakeWindowTopmost(platform_, hwnd);
+  alert_.Win().Show();
   ui::Window& win = Win();
   win.SetTimerEnabled(kTimer1, false);
   win.SetTimerEnabled(kTimer2, false);

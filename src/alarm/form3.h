@@ -6,12 +6,17 @@
 #include <cstdint>
 #include <string>
 
-#include "app/program.h"
+#include "alarm/alarm_display.h"
+#include "alarm/sound_switch.h"
 #include "ui/form.h"
+#include "ui/platform.h"
 
 namespace alarms {
 
-class Form3 : public ui::Form {
+class Form4;
+class Module7;
+
+class Form3 : public ui::Form, public SoundSwitch {
  public:
   // Control ids of the layout, in creation order.
   enum : int {
@@ -32,10 +37,13 @@ class Form3 : public ui::Form {
     kTimer2,
   };
 
-  explicit Form3(Program& program);
+  // `alert` is the window the alarm opens when it fires.
+  Form3(ui::Toolkit& toolkit, ui::Platform& platform, Module7& sound, Form4& alert,
+        AlarmDisplay& display);
 
-  // "Play Sound when alarm": 1 when the alert is to play the sound.
-  int Check1Value() { return Win().Value(kCheck1); }
+  // "Play Sound when alarm" is checked. Asking loads the dialog, as every
+  // reading of its controls does.
+  bool SoundOn() override;
 
   std::int32_t AlarmSeconds() const { return AlarmSeconds_; }
   std::int32_t TicksElapsed() const { return TicksElapsed_; }
@@ -62,7 +70,10 @@ class Form3 : public ui::Form {
 
   void ShowError(const char* text);
 
-  Program& program_;
+  ui::Platform& platform_;
+  Module7& sound_;
+  Form4& alert_;
+  AlarmDisplay& display_;
   std::int32_t AlarmSeconds_ = 0;
   std::int32_t TicksElapsed_ = 0;
   std::string AlarmTimeText_;

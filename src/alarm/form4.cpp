@@ -1,18 +1,16 @@
 #include "alarm/form4.h"
 
-#include "alarm/form3.h"
 #include "alarm/form4_layout.h"
 #include "alarm/module7.h"
 #include "resource_ids.h"
-#include "shell/form1.h"
 
 namespace alarms {
 
-namespace {
-constexpr int kSoundOn = 1;
-}
-
-Form4::Form4(Program& program) : ui::Form(program.Toolkit(), Form4Layout()), program_(program) {}
+Form4::Form4(ui::Toolkit& toolkit, Module7& sound, SoundSwitch& soundSwitch, AlarmDisplay& display)
+    : ui::Form(toolkit, Form4Layout()),
+      sound_(sound),
+      soundSwitch_(soundSwitch),
+      display_(display) {}
 
 void Form4::Load() { Form_Load(); }
 
@@ -24,15 +22,15 @@ void Form4::Click(int id) {
 
 // Runs before the window is first shown, so the sound starts with the alert.
 void Form4::Form_Load() {
-  startedLoop_ = program_.Form3().Check1Value() == kSoundOn;
-  if (startedLoop_) program_.Sound().PlaySoundLoop(IDS_ALARM_SOUND);
+  startedLoop_ = soundSwitch_.SoundOn();
+  if (startedLoop_) sound_.PlaySoundLoop(IDS_ALARM_SOUND);
 }
 
 // Every close of the alert ends up here, whoever asks for it; it never
 // cancels.
 void Form4::Form_QueryUnload(int&, int) {
-  program_.Form1().SetAlarmMeCaption("Alarm Me (Stop)");
-  if (program_.Form3().Check1Value() == kSoundOn || startedLoop_) program_.Sound().StopSound();
+  display_.AlertClosed();
+  if (soundSwitch_.SoundOn() || startedLoop_) sound_.StopSound();
   startedLoop_ = false;
 }
 

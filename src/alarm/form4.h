@@ -3,10 +3,13 @@
 // it, and closes with its close picture.
 #pragma once
 
-#include "app/program.h"
+#include "alarm/alarm_display.h"
+#include "alarm/sound_switch.h"
 #include "ui/form.h"
 
 namespace alarms {
+
+class Module7;
 
 class Form4 : public ui::Form {
  public:
@@ -17,7 +20,7 @@ class Form4 : public ui::Form {
     kImage2,
   };
 
-  explicit Form4(Program& program);
+  Form4(ui::Toolkit& toolkit, Module7& sound, SoundSwitch& soundSwitch, AlarmDisplay& display);
 
   void Load() override;
   void QueryUnload(int& cancel, int unloadMode) override;
@@ -28,7 +31,9 @@ class Form4 : public ui::Form {
   void Form_QueryUnload(int& cancel, int unloadMode);
   void Image2_Click();
 
-  Program& program_;
+  Module7& sound_;
+  SoundSwitch& soundSwitch_;
+  AlarmDisplay& display_;
   // This window started the looping sound, which must not outlive it even
   // when "Play Sound when alarm" was unchecked in the meantime.
   bool startedLoop_ = false;

@@ -1,60 +1,48 @@
-// The running program: the platform services and the single windows, which
-// come to life on their first use.
+// The running program, and the one place that knows every part of it: it
+// builds the single windows and the note pool and wires each to what it
+// uses. The windows themselves load on first use.
 #pragma once
 
-#include <memory>
 #include <string>
 
+#include "about/form5.h"
+#include "alarm/form3.h"
+#include "alarm/form4.h"
+#include "alarm/module7.h"
+#include "notes/note_pool.h"
+#include "shell/form1.h"
+#include "shell/window_opener.h"
 #include "ui/platform.h"
 #include "ui/toolkit.h"
+#include "ui/web_site.h"
 
-namespace shell {
-class Form1;
-}
-namespace notes {
-class NotePool;
-}
-namespace alarms {
-class Form3;
-class Form4;
-class Module7;
-}  // namespace alarms
-namespace about {
-class Form5;
-}
-
-class Program {
+class Program final : private shell::WindowOpener {
  public:
   Program(ui::Toolkit& toolkit, ui::Platform& platform, std::string siteAddress);
-  ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  ui::Toolkit& Toolkit() { return toolkit_; }
-  ui::Platform& Platform() { return platform_; }
-  // Scheme and host of the product web site, without a trailing slash.
-  const std::string& SiteAddress() const { return siteAddress_; }
-
-  // The single windows. The object is created on first use; its window is
-  // loaded on the first access to the window (see ui::Form).
-  shell::Form1& Form1();
-  alarms::Form3& Form3();
-  alarms::Form4& Form4();
-  about::Form5& Form5();
-  notes::NotePool& Notes();
-  alarms::Module7& Sound();
+  shell::Form1& Form1() { return form1_; }
+  alarms::Form3& Form3() { return form3_; }
+  alarms::Form4& Form4() { return form4_; }
+  about::Form5& Form5() { return form5_; }
+  notes::NotePool& Notes() { return notes_; }
+  alarms::Module7& Sound() { return sound_; }
 
   // Loads the start-up window, which registers the tray icon.
   void Start();
 
  private:
-  ui::Toolkit& toolkit_;
-  ui::Platform& platform_;
-  std::string siteAddress_;
-  std::unique_ptr<notes::NotePool> notes_;
-  std::unique_ptr<alarms::Module7> sound_;
-  std::unique_ptr<shell::Form1> form1_;
-  std::unique_ptr<alarms::Form3> form3_;
-  std::unique_ptr<alarms::Form4> form4_;
-  std::unique_ptr<about::Form5> form5_;
+  ui::Form& AlarmDialog() override { return form3_; }
+  ui::Form& About() override { return form5_; }
+
+  // Declared in the order they are built; they go in reverse, so the windows
+  // go before the pool and the sound that their destructors may still reach.
+  ui::WebSite site_;
+  alarms::Module7 sound_;
+  notes::NotePool notes_;
+  shell::Form1 form1_;
+  alarms::Form3 form3_;  // holds the alert, which is built right after it
+  alarms::Form4 form4_;
+  about::Form5 form5_;
 };

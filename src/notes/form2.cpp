@@ -32,7 +32,8 @@ std::optional<int> ParseSlotNumber(std::string_view text) {
 
 }  // namespace
 
-Form2::Form2(Program& program) : ui::Form(program.Toolkit(), Form2Layout()), program_(program) {}
+Form2::Form2(ui::Toolkit& toolkit, ui::Platform& platform, NotePool& pool)
+    : ui::Form(toolkit, Form2Layout()), platform_(platform), pool_(pool) {}
 
 void Form2::Load() {
   const auto self = shared_from_this();
@@ -76,31 +77,29 @@ void Form2::MouseDown(int id, int, int, double, double) {
 }
 
 void Form2::Form_Load() {
-  ui::Platform& platform = program_.Platform();
-  const std::int32_t exStyle = platform.GetWindowLongA(Hwnd(), ui::kGwlExStyle);
-  platform.SetWindowLongA(Hwnd(), ui::kGwlExStyle,
-                          exStyle | static_cast<std::int32_t>(ui::kWsExLayered));
+  const std::int32_t exStyle = platform_.GetWindowLongA(Hwnd(), ui::kGwlExStyle);
+  platform_.SetWindowLongA(Hwnd(), ui::kGwlExStyle,
+                           exStyle | static_cast<std::int32_t>(ui::kWsExLayered));
   // Colour key only: without LWA_ALPHA the alpha byte is ignored and the rest
   // of the note stays opaque.
-  platform.SetLayeredWindowAttributes(Hwnd(), 0x00000000, 0, ui::kLwaColorKey);
+  platform_.SetLayeredWindowAttributes(Hwnd(), 0x00000000, 0, ui::kLwaColorKey);
   savedHeight_ = static_cast<std::int32_t>(std::nearbyint(Win().Height()));
   rolledUp_ = false;
-  KeepFormOnTop(platform, *this);
+  KeepFormOnTop(platform_, *this);
 }
 
 // The note never refuses to close. Its window goes before the pool lets go of
 // the object, which `self` in QueryUnload keeps alive to the end.
 void Form2::Form_QueryUnload() {
-  NotePool& pool = program_.Notes();
   const std::optional<int> slot = OwnSlot();
-  if (slot) pool.MarkSlotFree(*slot);
+  if (slot) pool_.MarkSlotFree(*slot);
   Win().Unload();
-  if (slot) pool.ReleaseSlot(*slot);
+  if (slot) pool_.ReleaseSlot(*slot);
 }
 
 // Re-asserting topmost on every repaint also activates the note, so an
 // uncovered note comes to the front of the other topmost windows.
-void Form2::Form_Paint() { KeepFormOnTop(program_.Platform(), *this); }
+void Form2::Form_Paint() { KeepFormOnTop(platform_, *this); }
 
 void Form2::Form_DblClick() {
   if (rolledUp_) {
@@ -122,21 +121,19 @@ void Form2::Image1_Click() { Win().Hide(); }
 // Whatever the button: the window system moves the note as if its (absent)
 // caption bar had been pressed, in a move loop that ends with the release.
 void Form2::DragWindow() {
-  ui::Platform& platform = program_.Platform();
-  platform.ReleaseCapture();
+  platform_.ReleaseCapture();
   std::int32_t noPosition = 0;
-  platform.SendMessageA(Hwnd(), ui::kWmNcLButtonDown, ui::kHtCaption,
-                        reinterpret_cast<std::intptr_t>(&noPosition));
+  platform_.SendMessageA(Hwnd(), ui::kWmNcLButtonDown, ui::kHtCaption,
+                         reinterpret_cast<std::intptr_t>(&noPosition));
 }
 
 // The slot number exists only as the label's text. Should it ever not name
 // this note's slot, the pool's own record decides, so that closing a note can
 // neither free another note's slot nor leave its own taken.
 std::optional<int> Form2::OwnSlot() {
-  NotePool& pool = program_.Notes();
   const std::optional<int> labelled = ParseSlotNumber(Win().Text(kLabel1));
-  if (labelled && pool.Holds(*labelled, *this)) return labelled;
-  return pool.SlotOf(*this);
+  if (labelled && pool_.Holds(*labelled, *this)) return labelled;
+  return pool_.SlotOf(*this);
 }
 
 }  // namespace notes

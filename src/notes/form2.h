@@ -6,10 +6,12 @@
 #include <memory>
 #include <optional>
 
-#include "app/program.h"
 #include "ui/form.h"
+#include "ui/platform.h"
 
 namespace notes {
+
+class NotePool;
 
 // Held by the note pool through std::shared_ptr. Each event holds its own
 // reference while it runs, because closing a note releases the pool's
@@ -27,7 +29,7 @@ class Form2 : public ui::Form, public std::enable_shared_from_this<Form2> {
   // Height of a rolled-up note, in twips.
   static constexpr double kRolledUpHeight = 460;
 
-  explicit Form2(Program& program);
+  Form2(ui::Toolkit& toolkit, ui::Platform& platform, NotePool& pool);
 
   // Height at load, in whole twips: what unrolling restores.
   std::int32_t SavedHeight() const { return savedHeight_; }
@@ -52,7 +54,8 @@ class Form2 : public ui::Form, public std::enable_shared_from_this<Form2> {
   void DragWindow();
   std::optional<int> OwnSlot();
 
-  Program& program_;
+  ui::Platform& platform_;
+  NotePool& pool_;
   std::int32_t savedHeight_ = 0;
   bool rolledUp_ = false;
 };

@@ -6,7 +6,8 @@
 
 namespace notes {
 
-NotePool::NotePool(Program& program) : program_(program), notes_(1), noteInUse_(1, 0) {}
+NotePool::NotePool(ui::Toolkit& toolkit, ui::Platform& platform)
+    : toolkit_(toolkit), platform_(platform), notes_(1), noteInUse_(1, 0) {}
 
 NotePool::~NotePool() = default;
 
@@ -22,10 +23,9 @@ std::int16_t NotePool::AllocateNoteSlot() {
   // slots a 16-bit number allows, so `j` always fits.
   if (j > noteUpper_) Resize(j);
 
-  notes_[j] = std::make_shared<Form2>(program_);
-  // The first touch of the new window loads it, so the note's load handler
-  // runs here, before its number is written.
-  notes_[j]->Win().SetText(Form2::kLabel1, std::to_string(j));
+  notes_[j] = std::make_shared<Form2>(toolkit_, platform_, *this);
+  // The note's load handler runs here, before its number is written.
+  notes_[j]->EnsureLoaded().SetText(Form2::kLabel1, std::to_string(j));
   noteInUse_[j] = 1;
   return static_cast<std::int16_t>(j);
 }

@@ -7,7 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/program.h"
+#include "ui/platform.h"
+#include "ui/toolkit.h"
 
 namespace notes {
 
@@ -16,7 +17,7 @@ class Form2;
 class NotePool {
  public:
   // The pool starts with the single free slot 0.
-  explicit NotePool(Program& program);
+  NotePool(ui::Toolkit& toolkit, ui::Platform& platform);
   ~NotePool();
   NotePool(const NotePool&) = delete;
   NotePool& operator=(const NotePool&) = delete;
@@ -44,7 +45,8 @@ class NotePool {
  private:
   void Resize(int upper);
 
-  Program& program_;
+  ui::Toolkit& toolkit_;
+  ui::Platform& platform_;
   std::vector<std::shared_ptr<Form2>> notes_;
   std::vector<std::int16_t> noteInUse_;
   std::int16_t noteUpper_ = 0;

@@ -1,20 +1,29 @@
 #include "shell/form1.h"
 
-#include "about/form5.h"
-#include "alarm/form3.h"
 #include "shell/form1_layout.h"
 #include "shell/tray_icon.h"
-#include "shell/web_pages.h"
 
 namespace shell {
 
-Form1::Form1(Program& program) : ui::Form(program.Toolkit(), Form1Layout()), program_(program) {}
+Form1::Form1(ui::Toolkit& toolkit, ui::Platform& platform, notes::NotePool& pool,
+             WindowOpener& windows, const ui::WebSite& site)
+    : ui::Form(toolkit, Form1Layout()),
+      platform_(platform),
+      pool_(pool),
+      windows_(windows),
+      site_(site) {}
 
-void Form1::SetAlarmMeCaption(const std::string& caption) {
-  Win().SetMenuCaption(kMnuAlarmMe, caption);
+void Form1::AlarmArmed() { SetAlarmMeCaption(" Alarm Me (working)"); }
+
+void Form1::AlarmDeleted() { SetAlarmMeCaption("Alarm Me (stop)"); }
+
+void Form1::AlertClosed() { SetAlarmMeCaption("Alarm Me (Stop)"); }
+
+// After the "E&xit" button has unloaded this window, the next write brings it
+// back, with its tray icon.
+void Form1::SetAlarmMeCaption(const char* caption) {
+  EnsureLoaded().SetMenuCaption(kMnuAlarmMe, caption);
 }
-
-std::string Form1::AlarmMeCaption() { return Win().MenuCaption(kMnuAlarmMe); }
 
 void Form1::Load() { Form_Load(); }
 
@@ -80,31 +89,29 @@ void Form1::MouseMove(int id, int, int, double x, double) {
 
 // A restarted taskbar has forgotten every icon; without this the program
 // would run on with no way to reach it.
-void Form1::TaskbarCreated() { program_.Platform().Shell_NotifyIconA(ui::kNimAdd, &TrayIconData); }
+void Form1::TaskbarCreated() { platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData); }
 
 void Form1::Form_Load() {
   FillTrayIconData(Win().Hwnd(), Win().IconHandle());
-  program_.Platform().Shell_NotifyIconA(ui::kNimAdd, &TrayIconData);
-  // The pool is created on its first use, which is here. Should this window
-  // be loaded again later, the pool and the notes open in it carry on.
-  program_.Notes();
+  platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData);
+  // The note pool lives as long as the program, so the notes carry on
+  // should this window be loaded again later.
   Win().Hide();
 }
 
 void Form1::Form_MouseMove(double x) {
-  ui::Platform& platform = program_.Platform();
-  switch (TrayMessageNumber(x, Win().ScaleMode(), program_.Toolkit().TwipsPerPixelX())) {
+  switch (TrayMessageNumber(x, Win().ScaleMode(), toolkit_.TwipsPerPixelX())) {
     case kWmLButtonUp:
-      platform.SetForegroundWindow(Win().Hwnd());
+      platform_.SetForegroundWindow(Win().Hwnd());
       break;
     case kWmLButtonDblClk:
       cmdMakeANewWindow_Click();
-      platform.SetForegroundWindow(Win().Hwnd());
+      platform_.SetForegroundWindow(Win().Hwnd());
       break;
     case kWmRButtonUp:
       // Without the foreground the popup would not close when the user
       // clicks elsewhere.
-      platform.SetForegroundWindow(Win().Hwnd());
+      platform_.SetForegroundWindow(Win().Hwnd());
       Win().PopupMenu(kMPopupSys);
       break;
     default:
@@ -130,23 +137,21 @@ void Form1::Form_Resize() {
 }
 
 // The window is already gone here: the record still names it.
-void Form1::Form_Unload() { program_.Platform().Shell_NotifyIconA(ui::kNimDelete, &TrayIconData); }
+void Form1::Form_Unload() { platform_.Shell_NotifyIconA(ui::kNimDelete, &TrayIconData); }
 
 void Form1::mNewNote_Click() { cmdMakeANewWindow_Click(); }
 
-void Form1::mnuAlarmMe_Click() { program_.Form3().Win().Show(); }
+void Form1::mnuAlarmMe_Click() { windows_.AlarmDialog().EnsureLoaded().Show(); }
 
-void Form1::mnuAbout_Click() { program_.Form5().Win().Show(); }
+void Form1::mnuAbout_Click() { windows_.About().EnsureLoaded().Show(); }
 
-void Form1::mnuTutorials_Click() {
-  OpenWebPage(program_.Platform(), program_.SiteAddress() + kTutorialsPath);
-}
+void Form1::mnuTutorials_Click() { site_.Open(ui::kTutorialsPath); }
 
 // Ending the program takes every other window with it, without their close
 // handling; only this window's unload runs, to remove the tray icon.
 void Form1::mPopExit_Click() {
   Win().Unload();
-  program_.Toolkit().EndProgram();
+  toolkit_.EndProgram();
 }
 
 // The notes and other loaded windows stay and keep the program running.

@@ -5,18 +5,22 @@
 
 #include <string>
 
-#include "app/program.h"
+#include "alarm/alarm_display.h"
+#include "shell/window_opener.h"
 #include "ui/form.h"
+#include "ui/platform.h"
+#include "ui/web_site.h"
 
 namespace notes {
 class Form2;
-}
+class NotePool;
+}  // namespace notes
 
 namespace shell {
 
 struct NoteStyle;
 
-class Form1 : public ui::Form {
+class Form1 : public ui::Form, public alarms::AlarmDisplay {
  public:
   // Control and menu ids of the layout (one id space).
   enum : int {
@@ -47,11 +51,14 @@ class Form1 : public ui::Form {
     kMPopExit,
   };
 
-  explicit Form1(Program& program);
+  Form1(ui::Toolkit& toolkit, ui::Platform& platform, notes::NotePool& pool, WindowOpener& windows,
+        const ui::WebSite& site);
 
-  // The caption of the "Alarm Me" menu item, the only display of the alarm.
-  void SetAlarmMeCaption(const std::string& caption);
-  std::string AlarmMeCaption();
+  // The caption of the "Alarm Me" menu item is the only display of the
+  // alarm. Writing it loads this window if it is not loaded.
+  void AlarmArmed() override;
+  void AlarmDeleted() override;
+  void AlertClosed() override;
 
   // A close from the window frame minimises and hides `form` instead.
   void MeQueryUnload(ui::Form& form, int& cancel, int unloadMode);
@@ -90,7 +97,12 @@ class Form1 : public ui::Form {
   void mnuPink_Click();
   void Image_Yellow_Click();
 
-  Program& program_;
+  void SetAlarmMeCaption(const char* caption);
+
+  ui::Platform& platform_;
+  notes::NotePool& pool_;
+  WindowOpener& windows_;
+  const ui::WebSite& site_;
 };
 
 }  // namespace shell

@@ -12,8 +12,8 @@ namespace shell {
 
 namespace {
 
-// Wide integers throughout: the classic 16-bit arithmetic overflowed from
-// slot 33 on; this way the cascade simply carries on.
+// Wide integers throughout: in 16 bits, slot * 1000 would overflow from slot
+// 33 on; this way the cascade simply carries on.
 double NoteTop(int slot) { return static_cast<double>(std::int32_t{slot} * 1000 + 300); }
 
 // Floating point, handed over in single precision without rounding.
@@ -24,16 +24,15 @@ float NoteLeft(double screenWidthTwips, int slot) {
 }  // namespace
 
 void Form1::cmdMakeANewWindow_Click() {
-  notes::NotePool& pool = program_.Notes();
-  const int slot = pool.AllocateNoteSlot();
-  const std::shared_ptr<notes::Form2> note = pool.Notes(slot);
+  const int slot = pool_.AllocateNoteSlot();
+  const std::shared_ptr<notes::Form2> note = pool_.Notes(slot);
   ui::Window& window = note->Win();
   window.SetText(notes::Form2::kText1, "");
   window.Show();
   window.SetTop(NoteTop(slot));
-  window.SetLeft(NoteLeft(program_.Toolkit().ScreenWidthTwips(), slot));
+  window.SetLeft(NoteLeft(toolkit_.ScreenWidthTwips(), slot));
   ApplyCheckedStyle(*note);
-  notes::KeepFormOnTop(program_.Platform(), *note);
+  notes::KeepFormOnTop(platform_, *note);
 }
 
 }  // namespace shell

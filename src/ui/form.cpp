@@ -1,8 +1,10 @@
 #include "ui/form.h"
 
+#include "ui/inert_window.h"
+
 namespace ui {
 
-Window& Form::Win() {
+Window& Form::EnsureLoaded() {
   if (!IsLoaded()) {
     retired_ = std::move(window_);
     window_ = toolkit_.CreateFormWindow(layout_, *this);
@@ -10,5 +12,7 @@ Window& Form::Win() {
   }
   return *window_;
 }
+
+Window& Form::Win() const { return window_ ? *window_ : InertWindow::Instance(); }
 
 }  // namespace ui

@@ -1,5 +1,5 @@
-// Base of every form: owns the form's window and loads it on first access,
-// the way the windows of this program come to life.
+// Base of every form: owns the form's window. The window comes to life only
+// through EnsureLoaded(); every other accessor leaves it as it is.
 #pragma once
 
 #include <memory>
@@ -18,12 +18,16 @@ class Form : public FormEvents {
 
   bool IsLoaded() const { return window_ && window_->Loaded(); }
 
-  // The form's window. The first access after creation or after an unload
-  // creates the window afresh from the layout and runs the load handler.
-  Window& Win();
+  // Loads the window unless it is loaded: creates it afresh from the layout
+  // and runs the load handler. Returns the loaded window.
+  Window& EnsureLoaded();
 
-  // Handle of the window; like every access, it loads the window first.
-  Handle Hwnd() { return Win().Hwnd(); }
+  // The window as it is, loaded or not; never loads it. Before the first load
+  // it is a window that does nothing.
+  Window& Win() const;
+
+  // Handle of the loaded window; 0 when it is not loaded.
+  Handle Hwnd() const { return IsLoaded() ? window_->Hwnd() : 0; }
 
  protected:
   Toolkit& toolkit_;

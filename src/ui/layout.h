@@ -16,12 +16,12 @@ enum class ControlKind {
   CommandButton,
   CheckBox,
   OptionButton,
-  Label,      // windowless: painted and hit-tested by its form
+  Label,  // windowless: painted and hit-tested by its form
   TextBox,
-  ComboBox,   // editable drop-down
-  Frame,      // group box; controls naming it as parent are placed inside it
-  Picture,    // windowless image
-  Timer,      // invisible
+  ComboBox,  // editable drop-down
+  Frame,     // group box; controls naming it as parent are placed inside it
+  Picture,   // windowless image
+  Timer,     // invisible
 };
 
 enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2 };
@@ -40,7 +40,7 @@ enum : unsigned {
   kMultiLine = 1u << 0,
   kNoBorder = 1u << 1,
   kTransparentBack = 1u << 2,
-  kChecked = 1u << 3,   // check box value 1 / option selected at creation
+  kChecked = 1u << 3,  // check box value 1 / option selected at creation
   kDisabled = 1u << 4,
 };
 
@@ -56,9 +56,9 @@ struct ControlLayout {
   FontSpec font{};
   std::uint32_t foreColor = kDefaultColor;
   std::uint32_t backColor = kDefaultColor;
-  int picture = 0;          // resource id of the embedded picture, 0 none
+  int picture = 0;  // resource id of the embedded picture, 0 none
   const char* toolTip = nullptr;
-  int interval = 0;         // timers: milliseconds
+  int interval = 0;  // timers: milliseconds
 };
 
 struct MenuLayout {

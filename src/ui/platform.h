@@ -1,5 +1,5 @@
-// The system calls that the program makes by name, with their classic
-// arguments, behind one narrow interface so that tests see every call.
+// The system calls that the program makes by name, with the arguments the
+// system documents, behind one narrow interface so that tests see every call.
 #pragma once
 
 #include <cstdint>

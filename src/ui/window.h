@@ -15,14 +15,13 @@ class Picture {
  public:
   virtual ~Picture() = default;
   virtual int ResourceId() const = 0;
-  virtual int WidthPixels() const = 0;
-  virtual int HeightPixels() const = 0;
 };
 using PictureRef = std::shared_ptr<const Picture>;
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
-// Why a window is being unloaded (the numbers are the classic unload modes).
+// Why a window is being unloaded. The numbers are part of the forms' contract:
+// the close rules compare against them.
 enum UnloadMode : int {
   kFormControlMenu = 0,  // close box or window menu
   kFormCode = 1,         // the program unloads it
@@ -78,6 +77,9 @@ class Window {
   // the native window is destroyed. Calling it while an unload of this window
   // is already under way finishes that unload without asking again.
   virtual void Unload() = 0;
+  // Asks the form to close for `unloadMode`, as the window system or the
+  // session does: QueryUnload (may cancel), then the unload as above.
+  virtual void Close(int unloadMode) = 0;
 
   virtual WindowState State() const = 0;
   virtual void SetState(WindowState state) = 0;

@@ -17,7 +17,7 @@ class FontCache {
  public:
   explicit FontCache(int dpiY) : dpiY_(dpiY) {}
 
-  // The font for `wanted`; a face of nullptr is the classic dialog font,
+  // The font for `wanted`; a face of nullptr is the default dialog font,
   // "MS Sans Serif".
   HFONT Get(const ui::FontSpec& wanted);
 

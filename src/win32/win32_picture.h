@@ -25,8 +25,6 @@ class Win32Picture final : public ui::Picture {
   Win32Picture& operator=(const Win32Picture&) = delete;
 
   int ResourceId() const override { return resourceId_; }
-  int WidthPixels() const override { return width_; }
-  int HeightPixels() const override { return height_; }
 
   // Unscaled, top-left corner at (x, y); transparent pixels leave the DC as
   // it was.

@@ -44,6 +44,7 @@ class Win32Window final : public ui::Window {
   void Hide() override;
   bool Visible() const override;
   void Unload() override;
+  void Close(int unloadMode) override { RequestUnload(unloadMode); }
   ui::WindowState State() const override;
   void SetState(ui::WindowState state) override;
   int ScaleMode() const override { return static_cast<int>(layout_.scaleMode); }

@@ -258,8 +258,9 @@ void Win32Window::OnTimer(WPARAM timerId) {
 void Win32Window::OnButtonDown(int button, WPARAM wParam, LPARAM lParam) {
   const POINT point = PointOf(lParam);
   const int id = controls_.HitTest(point);
-  // The form keeps the mouse while a button is held, as the classic forms
-  // do (hence their habit of releasing the capture before a window drag).
+  // The form keeps the mouse while a button is held, so that a release
+  // outside still reaches it; this is why a note releases the capture
+  // before it hands a drag to the window system.
   if (::GetCapture() != hwnd_) ::SetCapture(hwnd_);
   mouseOwner_ = id;
   if (button == ui::kLeftButton) leftPress_ = id;

@@ -18,8 +18,6 @@ class FakePicture : public ui::Picture {
  public:
   explicit FakePicture(int resourceId) : id_(resourceId) {}
   int ResourceId() const override { return id_; }
-  int WidthPixels() const override { return 0; }
-  int HeightPixels() const override { return 0; }
 
  private:
   int id_;
@@ -49,7 +47,7 @@ class FakeWindow : public ui::Window {
   ~FakeWindow() override;
 
   // What the window system would do: ask the form to close for `mode`.
-  void Close(int mode = ui::kFormControlMenu);
+  void Close(int mode = ui::kFormControlMenu) override;
   ui::FormEvents& Events() { return events_; }
   const ui::WindowLayout& Layout() const { return layout_; }
   int FocusedControl() const { return focus_; }

@@ -13,7 +13,7 @@ class AboutTest : public ::testing::Test {
       : program_(toolkit_, platform_, site) {}
 
   fake::FakeWindow& Open() {
-    program_.Form5().Win().Show();
+    program_.Form5().EnsureLoaded().Show();
     fake::FakeWindow* window = toolkit_.Find("Form5");
     EXPECT_NE(window, nullptr);
     return *window;

@@ -261,7 +261,7 @@ TEST_F(DialogTest, TimeSetStopsARunningCountdownAndMinutesSetTheClock) {
   EXPECT_FALSE(Timer2On());
 }
 
-// A rejected Set used to restart a running countdown from zero.
+// A rejected Set must not restart a running countdown from zero.
 TEST_F(DialogTest, RejectedSetDoesNotDelayARunningCountdown) {
   SetMinutes("0.1");  // 6 seconds
   Ticks(3);
@@ -324,7 +324,7 @@ TEST_F(DialogTest, CancelOnlyHides) {
   EXPECT_TRUE(platform_.calls.empty());
 }
 
-// The close box used to unload the dialog, and a pending alarm with it.
+// Unloading the dialog would take a pending alarm with it.
 TEST_F(DialogTest, CloseBoxHidesLikeCancelAndTheAlarmStillFires) {
   SetMinutes("0.05");  // 3 seconds
   OpenDialog();

@@ -56,7 +56,7 @@ class AlarmTest : public ::testing::Test {
   fake::FakeWindow* Alert() { return toolkit_.Find("Form4"); }
   bool AlertOpen() { return Alert() && Alert()->Loaded() && Alert()->Visible(); }
   Form3& Form() { return program_.Form3(); }
-  std::string Caption() { return program_.Form1().AlarmMeCaption(); }
+  std::string Caption() { return toolkit_.Find("Form1")->MenuCaption(shell::Form1::kMnuAlarmMe); }
 
   void Press(int id) { Dialog().Events().Click(id); }
 
@@ -102,6 +102,15 @@ class AlarmTest : public ::testing::Test {
   // The toolkit's log from entry `from` on.
   std::vector<std::string> LogSince(std::size_t from) const {
     return {toolkit_.log.begin() + static_cast<std::ptrdiff_t>(from), toolkit_.log.end()};
+  }
+  // The same without the timers being switched, for checks whose subject is
+  // what the user sees and hears; the timers' end state is checked apart.
+  std::vector<std::string> EffectsSince(std::size_t from) const {
+    std::vector<std::string> effects;
+    for (const std::string& entry : LogSince(from))
+      if (entry.rfind("Enable Timer", 0) != 0 && entry.rfind("Disable Timer", 0) != 0)
+        effects.push_back(entry);
+    return effects;
   }
 
   fake::FakeToolkit toolkit_;

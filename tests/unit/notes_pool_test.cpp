@@ -116,8 +116,8 @@ void PrintTo(const PlacementCase& c, std::ostream* os) { *os << "slot " << c.slo
 
 class PlacementTest : public NotePoolTest, public ::testing::WithParamInterface<PlacementCase> {};
 
-// Past slot 32 the classic 16-bit arithmetic overflowed; the cascade carries
-// on instead, and every note stays open.
+// Past slot 32, slot * 1000 no longer fits 16 bits; the cascade carries on
+// instead, and every note stays open.
 TEST_P(PlacementTest, CascadesBySlotNumber) {
   const PlacementCase& c = GetParam();
   for (int i = 0; i <= c.slot; ++i) NewNote();

@@ -39,7 +39,7 @@ TEST_F(Form1Test, LoadRegistersTheTrayRecordAndHides) {
   EXPECT_FALSE(Form1Window().Visible());
   EXPECT_EQ(Pool().NoteUpper(), 0);
   EXPECT_EQ(Pool().NoteInUse(), std::vector<std::int16_t>{0});
-  EXPECT_EQ(program_.Form1().AlarmMeCaption(), "Alarm Me");
+  EXPECT_EQ(Form1Window().MenuCaption(Form1Id("mnuAlarmMe")), "Alarm Me");
 }
 
 TEST_F(Form1Test, UnloadRemovesTheIconWithTheSameRecord) {
@@ -176,9 +176,8 @@ TEST_F(Form1Test, AlarmMeAndAboutShowTheirWindows) {
 }
 
 TEST_F(Form1Test, AlarmMeCaptionIsTheMenuItemCaption) {
-  program_.Form1().SetAlarmMeCaption(" Alarm Me (working)");
+  program_.Form1().AlarmArmed();
   EXPECT_EQ(Form1Window().MenuCaption(Form1Id("mnuAlarmMe")), " Alarm Me (working)");
-  EXPECT_EQ(program_.Form1().AlarmMeCaption(), " Alarm Me (working)");
   // Whatever the caption, the item opens the alarm dialog.
   ChooseFromPopup("mnuAlarmMe");
   EXPECT_TRUE(program_.Form3().Win().Visible());
@@ -265,7 +264,7 @@ TEST_F(Form1Test, ReloadingTheControllerKeepsOpenNotes) {
   NewNote();
   NewNote();
   Form1Window().Unload();
-  program_.Form1().SetAlarmMeCaption("Alarm Me (Stop)");
+  program_.Form1().AlertClosed();
 
   EXPECT_TRUE(Form1Window().Loaded());
   EXPECT_EQ(NotifyCount(ui::kNimAdd), 2);

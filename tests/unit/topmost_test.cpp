@@ -25,7 +25,7 @@ TEST_P(KeepFormOnTopTest, PlacesAtNormalRectangleWithStateFlags) {
   fake::FakeToolkit toolkit;
   fake::FakePlatform platform;
   PlainForm form(toolkit);
-  const ui::Handle hwnd = form.Hwnd();
+  const ui::Handle hwnd = form.EnsureLoaded().Hwnd();
   platform.normalRects[hwnd] = {120, 45, 400, 300};
   form.Win().SetState(GetParam().state);
 
