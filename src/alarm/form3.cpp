@@ -14,9 +14,6 @@ namespace alarms {
 namespace {
 constexpr int kHours = 24;
 constexpr int kMinutes = 60;
-constexpr int kErrorFlags = 16;
-constexpr int kInformationFlags = 64;
-constexpr const char* kErrorTitle = "Error";
 constexpr int kChecked = 1;
 }  // namespace
 
@@ -145,7 +142,7 @@ void Form3::cmdSet_Click() {
     win.SetTimerEnabled(kTimer1, false);
   }
   const int firingsBefore = firings_;
-  toolkit_.MsgBox("Alarm set successfully!", kInformationFlags, "Activate Alarm");
+  toolkit_.MsgBox("Alarm set successfully!", ui::kMsgBoxInformation, "Activate Alarm");
   display_.AlarmArmed();
   win.Hide();
   // Silences a test sound, and equally the loop of an alert still open. The
@@ -162,7 +159,7 @@ void Form3::cmdCancelAlarm_Click() {
   ui::Window& win = Win();
   win.SetTimerEnabled(kTimer1, false);
   win.SetTimerEnabled(kTimer2, false);
-  toolkit_.MsgBox("Alarm deactivated successfully!", kInformationFlags, "Deactivate Alarm");
+  toolkit_.MsgBox("Alarm deactivated successfully!", ui::kMsgBoxInformation, "Deactivate Alarm");
   display_.AlarmDeleted();
   win.Hide();
 }
@@ -194,6 +191,8 @@ void Form3::FireAlarm() {
   win.SetTimerEnabled(kTimer2, false);
 }
 
-void Form3::ShowError(const char* text) { toolkit_.MsgBox(text, kErrorFlags, kErrorTitle); }
+void Form3::ShowError(const char* text) {
+  toolkit_.MsgBox(text, ui::kMsgBoxError, ui::kErrorTitle);
+}
 
 }  // namespace alarms

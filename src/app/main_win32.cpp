@@ -28,6 +28,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // picture, is gone before the toolkit and GDI+.
     win32::Win32Toolkit toolkit(instance);
     win32::Win32Platform platform;
+    win32::FatalErrorCleanup cleanup([&] {
+      toolkit.BeginEnding();
+      platform.RemoveTrayIcon();
+      platform.sndPlaySoundA(nullptr, 0);
+    });
     Program program(toolkit, platform, PAPERWISP_SITE_ADDRESS);
     program.Start();
     return win32::RunMessageLoop(toolkit.WindowClass());

@@ -1,12 +1,36 @@
 #include "app/program.h"
 
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+#include "notes/form2.h"
+
 Program::Program(ui::Toolkit& toolkit, ui::Platform& platform, std::string siteAddress)
-    : site_(platform, std::move(siteAddress)),
+    : toolkit_(toolkit),
+      site_(platform, std::move(siteAddress)),
       sound_(platform),
       notes_(toolkit, platform),
       form1_(toolkit, platform, notes_, *this, site_),
       form3_(toolkit, platform, sound_, form4_, form1_),
       form4_(toolkit, sound_, form3_, form1_),
-      form5_(toolkit, platform, site_) {}
+      form5_(toolkit, platform, site_) {
+  toolkit_.OnSessionEnd([this] { UnloadForSessionEnd(); });
+}
+
+Program::~Program() { toolkit_.OnSessionEnd(nullptr); }
+
+// Each window closes as Windows' shutdown asks it to, so its close rules run.
+// The alert goes before the dialog it reads, and the controller last: the
+// alert still writes to its menu as it closes, and the controller's unload
+// removes the tray icon.
+void Program::UnloadForSessionEnd() {
+  for (int slot = 0; slot <= notes_.NoteUpper(); ++slot) {
+    const std::shared_ptr<notes::Form2> note = notes_.Notes(slot);
+    if (note && note->IsLoaded()) note->Win().Close(ui::kAppWindows);
+  }
+  for (ui::Form* form : std::initializer_list<ui::Form*>{&form4_, &form3_, &form5_, &form1_})
+    if (form->IsLoaded()) form->Win().Close(ui::kAppWindows);
+}
 
 void Program::Start() { form1_.EnsureLoaded(); }

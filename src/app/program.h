@@ -19,6 +19,7 @@
 class Program final : private shell::WindowOpener {
  public:
   Program(ui::Toolkit& toolkit, ui::Platform& platform, std::string siteAddress);
+  ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -36,6 +37,9 @@ class Program final : private shell::WindowOpener {
   ui::Form& AlarmDialog() override { return form3_; }
   ui::Form& About() override { return form5_; }
 
+  void UnloadForSessionEnd();
+
+  ui::Toolkit& toolkit_;
   // Declared in the order they are built; they go in reverse, so the windows
   // go before the pool and the sound that their destructors may still reach.
   ui::WebSite site_;

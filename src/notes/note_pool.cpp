@@ -12,6 +12,12 @@ NotePool::NotePool(ui::Toolkit& toolkit, ui::Platform& platform)
 NotePool::~NotePool() = default;
 
 std::int16_t NotePool::AllocateNoteSlot() {
+  // The note's window first, so that a window that cannot be created leaves
+  // the pool as it was. Its load handler runs here, before its number is
+  // written.
+  auto note = std::make_shared<Form2>(toolkit_, platform_, *this);
+  ui::Window& window = note->EnsureLoaded();
+
   int i = noteUpper_;
   while (i >= 0 && noteInUse_[i] != 1) --i;
   if (i < 0) i = 0;
@@ -23,9 +29,8 @@ std::int16_t NotePool::AllocateNoteSlot() {
   // slots a 16-bit number allows, so `j` always fits.
   if (j > noteUpper_) Resize(j);
 
-  notes_[j] = std::make_shared<Form2>(toolkit_, platform_, *this);
-  // The note's load handler runs here, before its number is written.
-  notes_[j]->EnsureLoaded().SetText(Form2::kLabel1, std::to_string(j));
+  notes_[j] = std::move(note);
+  window.SetText(Form2::kLabel1, std::to_string(j));
   noteInUse_[j] = 1;
   return static_cast<std::int16_t>(j);
 }

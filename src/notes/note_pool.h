@@ -25,6 +25,8 @@ class NotePool {
   // Creates a note window in the lowest free slot, loads it, writes the slot
   // number into its label and returns the slot. Trailing free slots are
   // dropped first, and the pool grows by one slot when all are in use.
+  // Throws ui::WindowCreationError, with the pool unchanged, when the note's
+  // window cannot be created.
   std::int16_t AllocateNoteSlot();
 
   // The note of `slot`, or nullptr for an empty or nonexistent slot.

@@ -87,13 +87,35 @@ void Form1::MouseMove(int id, int, int, double x, double) {
   if (id == ui::kForm) Form_MouseMove(x);
 }
 
+void Form1::Timer(int id) {
+  if (id == kTimerTrayIcon) TimerTrayIcon_Timer();
+}
+
 // A restarted taskbar has forgotten every icon; without this the program
 // would run on with no way to reach it.
-void Form1::TaskbarCreated() { platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData); }
+void Form1::TaskbarCreated() { AddTrayIcon(); }
+
+// At logon the taskbar may not be there yet, or be too busy to answer in
+// time. Until it takes the icon the program has no face at all, so it keeps
+// trying rather than run on unreachable.
+void Form1::AddTrayIcon() {
+  if (!platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData))
+    Win().SetTimerEnabled(kTimerTrayIcon, true);
+  else if (Win().TimerEnabled(kTimerTrayIcon))
+    Win().SetTimerEnabled(kTimerTrayIcon, false);
+}
+
+// A registration that timed out may have got through after all: then the
+// icon is there and only needs no second copy.
+void Form1::TimerTrayIcon_Timer() {
+  if (platform_.Shell_NotifyIconA(ui::kNimModify, &TrayIconData) ||
+      platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData))
+    Win().SetTimerEnabled(kTimerTrayIcon, false);
+}
 
 void Form1::Form_Load() {
   FillTrayIconData(Win().Hwnd(), Win().IconHandle());
-  platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData);
+  AddTrayIcon();
   // The note pool lives as long as the program, so the notes carry on
   // should this window be loaded again later.
   Win().Hide();
@@ -150,6 +172,7 @@ void Form1::mnuTutorials_Click() { site_.Open(ui::kTutorialsPath); }
 // Ending the program takes every other window with it, without their close
 // handling; only this window's unload runs, to remove the tray icon.
 void Form1::mPopExit_Click() {
+  toolkit_.BeginEnding();
   Win().Unload();
   toolkit_.EndProgram();
 }

@@ -49,6 +49,7 @@ class Form1 : public ui::Form, public alarms::AlarmDisplay {
     kMnuAbout,
     kMnuStrip,
     kMPopExit,
+    kTimerTrayIcon,
   };
 
   Form1(ui::Toolkit& toolkit, ui::Platform& platform, notes::NotePool& pool, WindowOpener& windows,
@@ -70,6 +71,7 @@ class Form1 : public ui::Form, public alarms::AlarmDisplay {
   void Resize() override;
   void Click(int id) override;
   void MouseMove(int id, int button, int shift, double x, double y) override;
+  void Timer(int id) override;
   void TaskbarCreated() override;
 
   void Form_Load();
@@ -84,6 +86,10 @@ class Form1 : public ui::Form, public alarms::AlarmDisplay {
   void mnuTutorials_Click();
   void mPopExit_Click();
   void mPopExit_Cmd_Click();
+  void TimerTrayIcon_Timer();
+
+  // The tray icon: registered, or retried until the taskbar takes it.
+  void AddTrayIcon();
 
   // Note styles.
   void UncheckAllStyles();

@@ -81,6 +81,11 @@ const ui::WindowLayout kLayout{
             StylePicture(Form1::kImagePink, "Image_Pink", 360, IDP_NOTE_PINK),
             StylePicture(Form1::kImageBlue, "Image_Blue", 240, IDP_NOTE_BLUE),
             StylePicture(Form1::kImageGreen, "Image_Green", 120, IDP_NOTE_GREEN),
+            // Runs only while the taskbar refuses the tray icon.
+            {.id = Form1::kTimerTrayIcon,
+             .kind = ControlKind::Timer,
+             .name = "TimerTrayIcon",
+             .interval = 3000},
         },
     .menus =
         {

@@ -23,8 +23,17 @@ float NoteLeft(double screenWidthTwips, int slot) {
 
 }  // namespace
 
+// A desktop out of window handles costs the user the new note only: the open
+// notes stay, and once some are closed new ones work again.
 void Form1::cmdMakeANewWindow_Click() {
-  const int slot = pool_.AllocateNoteSlot();
+  int slot = 0;
+  try {
+    slot = pool_.AllocateNoteSlot();
+  } catch (const ui::WindowCreationError&) {
+    toolkit_.MsgBox("No more notes can be opened. Close some notes and try again.",
+                    ui::kMsgBoxError, ui::kErrorTitle);
+    return;
+  }
   const std::shared_ptr<notes::Form2> note = pool_.Notes(slot);
   ui::Window& window = note->Win();
   window.SetText(notes::Form2::kText1, "");

@@ -19,7 +19,8 @@ class Form : public FormEvents {
   bool IsLoaded() const { return window_ && window_->Loaded(); }
 
   // Loads the window unless it is loaded: creates it afresh from the layout
-  // and runs the load handler. Returns the loaded window.
+  // and runs the load handler. Returns the loaded window; while the program
+  // is ending, a window that does nothing instead.
   Window& EnsureLoaded();
 
   // The window as it is, loaded or not; never loads it. Before the first load

@@ -1,8 +1,12 @@
 // The window toolkit: builds windows from layouts and offers the few
-// application-wide services the forms need.
+// application-wide services the forms need. It also keeps the program's end:
+// once the program is ending, no window loads again and no message box
+// waits for the user.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "ui/layout.h"
@@ -16,6 +20,18 @@ struct TimeOfDay {
   int second = 0;
 };
 
+// Message boxes: one OK button, with the error or the information icon.
+inline constexpr int kMsgBoxError = 16;
+inline constexpr int kMsgBoxInformation = 64;
+inline constexpr char kErrorTitle[] = "Error";
+
+// The window system could not create a window (it ran out of window or GDI
+// handles, for instance). Nothing of the window is left behind.
+class WindowCreationError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class Toolkit {
  public:
   virtual ~Toolkit() = default;
@@ -23,12 +39,13 @@ class Toolkit {
   // Creates the native window and its controls, hidden. Load is not run
   // here: the form runs it once it holds the window, so that its load handler
   // can use the window. No event reaches `events` before this returns. The
-  // events object must outlive the window.
+  // events object must outlive the window. Throws WindowCreationError.
   virtual std::unique_ptr<Window> CreateFormWindow(const WindowLayout& layout,
                                                    FormEvents& events) = 0;
 
-  // Modal message box with one OK button; returns when it is dismissed.
-  virtual int MsgBox(const std::string& text, int flags, const std::string& title) = 0;
+  // Modal message box with one OK button; returns when it is dismissed, or
+  // at once with 0 while the program is ending.
+  int MsgBox(const std::string& text, int flags, const std::string& title);
 
   virtual double ScreenWidthTwips() const = 0;
   virtual double ScreenHeightTwips() const = 0;
@@ -37,8 +54,29 @@ class Toolkit {
 
   virtual TimeOfDay Now() const = 0;
 
+  // The program is on its way out: from now on no window loads.
+  void BeginEnding() { ending_ = true; }
+  bool Ending() const { return ending_; }
+
   // Ends the program at once: no window runs its close handling.
-  virtual void EndProgram() = 0;
+  void EndProgram();
+
+  // Run when the user's session really ends (log-off, shutdown, restart, or
+  // Restart Manager closing the program); the program then ends.
+  void OnSessionEnd(std::function<void()> unloadWindows) {
+    unloadWindows_ = std::move(unloadWindows);
+  }
+  // The window system reports that the session ends. Only the first report
+  // counts.
+  void EndSession();
+
+ protected:
+  virtual int ShowMessageBox(const std::string& text, int flags, const std::string& title) = 0;
+  virtual void Terminate() = 0;
+
+ private:
+  bool ending_ = false;
+  std::function<void()> unloadWindows_;
 };
 
 }  // namespace ui

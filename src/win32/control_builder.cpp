@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/toolkit.h"
 #include "win32/command_ids.h"
 #include "win32/text.h"
 
@@ -111,7 +112,7 @@ HWND CreateNative(const ui::ControlLayout& c, const RECT& rect, DWORD extraStyle
       rect.right - rect.left, rect.bottom - rect.top, context.form,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandIdOf(c.id))), context.instance, nullptr);
   if (!hwnd)
-    throw std::runtime_error(std::string("the control ") + c.name + " could not be created");
+    throw ui::WindowCreationError(std::string("the control ") + c.name + " could not be created");
   return hwnd;
 }
 

@@ -23,8 +23,6 @@ struct Control {
   std::string caption;  // what a label shows
   bool enabled = true;  // of a windowless control
   std::uint32_t backColor = ui::kDefaultColor;
-  UniqueBrush brush;  // for WM_CTLCOLOR*, made on first use
-  COLORREF brushColor = CLR_INVALID;
   ui::PictureRef picture;
   bool timerEnabled = false;
 

@@ -43,7 +43,7 @@ LRESULT CALLBACK FormWindowClass::Procedure(HWND hwnd, UINT message, WPARAM wPar
     window->Attach(hwnd);
   }
   auto* window = reinterpret_cast<Win32Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!window) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  if (!window || Halted()) return ::DefWindowProcW(hwnd, message, wParam, lParam);
   // An exception must not unwind through the window system's frames. Like a
   // run-time error in a handler, it ends the program with a message.
   try {

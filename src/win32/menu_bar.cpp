@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "ui/toolkit.h"
 #include "win32/command_ids.h"
 #include "win32/text.h"
 
@@ -28,7 +29,7 @@ UINT CheckFlag(bool checked) { return checked ? MF_CHECKED : MF_UNCHECKED; }
 MenuBar::MenuBar(const std::vector<ui::MenuLayout>& items) {
   if (items.empty()) return;
   bar_.reset(::CreateMenu());
-  if (!bar_) throw std::runtime_error("A menu bar could not be created.");
+  if (!bar_) throw ui::WindowCreationError("A menu bar could not be created.");
   const std::set<int> parents = ParentsOf(items);
 
   for (const auto& layout : items) {
@@ -55,7 +56,7 @@ MenuBar::MenuBar(const std::vector<ui::MenuLayout>& items) {
       appended = ::AppendMenuW(item.owner, MF_STRING | CheckFlag(item.checked),
                                CommandIdOf(layout.id), caption.c_str());
     }
-    if (!appended) throw std::runtime_error("A menu item could not be created.");
+    if (!appended) throw ui::WindowCreationError("A menu item could not be created.");
     items_.emplace(layout.id, std::move(item));
   }
 }

@@ -38,7 +38,15 @@ HWND ToHwnd(ui::Handle handle) { return reinterpret_cast<HWND>(handle); }
 }  // namespace
 
 int Win32Platform::Shell_NotifyIconA(std::uint32_t message, ui::NotifyIconData* data) {
+  if (data && (message == NIM_ADD || message == NIM_MODIFY)) trayIcon_ = *data;
+  if (message == NIM_DELETE) trayIcon_.reset();
   return ::Shell_NotifyIconA(message, reinterpret_cast<NOTIFYICONDATAA*>(data));
+}
+
+void Win32Platform::RemoveTrayIcon() {
+  if (!trayIcon_) return;
+  ui::NotifyIconData record = *trayIcon_;
+  Shell_NotifyIconA(NIM_DELETE, &record);
 }
 
 std::intptr_t Win32Platform::ShellExecuteA(ui::Handle owner, const char* operation,

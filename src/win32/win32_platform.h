@@ -2,12 +2,23 @@
 // arguments the program gives.
 #pragma once
 
+#include <optional>
+
 #include "ui/platform.h"
 
 namespace win32 {
 
 class Win32Platform final : public ui::Platform {
  public:
+  Win32Platform() = default;
+  ~Win32Platform() override { RemoveTrayIcon(); }
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
+  // Removes the tray icon the program registered, if it is still there: a
+  // program that ends in error must not leave a dead icon behind.
+  void RemoveTrayIcon();
+
   int Shell_NotifyIconA(std::uint32_t message, ui::NotifyIconData* data) override;
   std::intptr_t ShellExecuteA(ui::Handle owner, const char* operation, const char* file,
                               const char* parameters, const char* directory, int showCmd) override;
@@ -26,6 +37,11 @@ class Win32Platform final : public ui::Platform {
   ui::Handle SetCursor(ui::Handle cursor) override;
   int sndPlaySoundA(const void* sound, std::uint32_t flags) override;
   std::vector<std::uint8_t> LoadCustomResource(int id, const char* type) override;
+
+ private:
+  // The last icon the program asked to register, until it removes it. A
+  // registration that timed out may have got in, so every attempt counts.
+  std::optional<ui::NotifyIconData> trayIcon_;
 };
 
 }  // namespace win32

@@ -10,6 +10,7 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance)
       metrics_(ScreenMetrics::Query()),
       windowClass_(instance),
       fonts_(metrics_.DpiY()),
+      icons_(instance),
       pictures_(instance),
       // Broadcast by the shell when the taskbar starts (again).
       taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
@@ -19,7 +20,7 @@ std::unique_ptr<ui::Window> Win32Toolkit::CreateFormWindow(const ui::WindowLayou
   return std::make_unique<Win32Window>(*this, layout, events);
 }
 
-int Win32Toolkit::MsgBox(const std::string& text, int flags, const std::string& title) {
+int Win32Toolkit::ShowMessageBox(const std::string& text, int flags, const std::string& title) {
   return ::MessageBoxW(::GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(),
                        static_cast<UINT>(flags));
 }
@@ -38,7 +39,7 @@ ui::TimeOfDay Win32Toolkit::Now() const {
   return ui::TimeOfDay{now.wHour, now.wMinute, now.wSecond};
 }
 
-void Win32Toolkit::EndProgram() { ::ExitProcess(0); }
+void Win32Toolkit::Terminate() { ::ExitProcess(0); }
 
 void Win32Toolkit::WindowUnloaded() {
   if (--loadedWindows_ == 0) ::PostQuitMessage(0);

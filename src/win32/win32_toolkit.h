@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include "ui/toolkit.h"
+#include "win32/brush_cache.h"
 #include "win32/font_cache.h"
 #include "win32/form_window_class.h"
+#include "win32/icon_cache.h"
 #include "win32/picture_cache.h"
 #include "win32/screen_metrics.h"
 
@@ -22,18 +24,18 @@ class Win32Toolkit final : public ui::Toolkit {
   // ui::Toolkit
   std::unique_ptr<ui::Window> CreateFormWindow(const ui::WindowLayout& layout,
                                                ui::FormEvents& events) override;
-  int MsgBox(const std::string& text, int flags, const std::string& title) override;
   double ScreenWidthTwips() const override;
   double ScreenHeightTwips() const override;
   double TwipsPerPixelX() const override { return metrics_.TwipsPerPixelX(); }
   double TwipsPerPixelY() const override { return metrics_.TwipsPerPixelY(); }
   ui::TimeOfDay Now() const override;
-  [[noreturn]] void EndProgram() override;
 
   // For the windows.
   HINSTANCE Instance() const { return instance_; }
   const ScreenMetrics& Metrics() const { return metrics_; }
   FontCache& Fonts() { return fonts_; }
+  IconCache& Icons() { return icons_; }
+  BrushCache& Brushes() { return brushes_; }
   PictureCache& Pictures() { return pictures_; }
   const FormWindowClass& WindowClass() const { return windowClass_; }
   UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
@@ -42,10 +44,15 @@ class Win32Toolkit final : public ui::Toolkit {
   void WindowUnloaded();
 
  private:
+  int ShowMessageBox(const std::string& text, int flags, const std::string& title) override;
+  [[noreturn]] void Terminate() override;
+
   HINSTANCE instance_;
   ScreenMetrics metrics_;
   FormWindowClass windowClass_;
   FontCache fonts_;
+  IconCache icons_;
+  BrushCache brushes_;
   PictureCache pictures_;
   UINT taskbarCreated_;
   int loadedWindows_ = 0;

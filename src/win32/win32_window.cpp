@@ -5,6 +5,7 @@
 
 #include "win32/command_ids.h"
 #include "win32/control_builder.h"
+#include "win32/test_faults.h"
 #include "win32/text.h"
 #include "win32/win32_toolkit.h"
 #include "win32/window_frame.h"
@@ -13,18 +14,23 @@ namespace win32 {
 
 Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
                          ui::FormEvents& events)
-    : toolkit_(toolkit),
+    : ui::LifeCycleWindow(events),
+      toolkit_(toolkit),
       layout_(layout),
-      events_(events),
       menus_(layout.menus),
       backColor_(layout.backColor) {
   const WindowFrame frame = FrameOf(layout, toolkit.Metrics(), !menus_.Empty());
+  // A class that does not exist makes the real call fail, as an exhausted
+  // desktop would.
+  const wchar_t* windowClass =
+      test_faults::WindowCreationRefused() ? L"" : toolkit.WindowClass().Name();
   // WM_NCCREATE attaches the window to this object.
-  ::CreateWindowExW(frame.exStyle, toolkit.WindowClass().Name(), Widen(layout.caption).c_str(),
-                    frame.style, frame.x, frame.y, frame.width, frame.height, nullptr,
-                    menus_.Handle(), toolkit.Instance(), this);
+  ::CreateWindowExW(frame.exStyle, windowClass, Widen(layout.caption).c_str(), frame.style, frame.x,
+                    frame.y, frame.width, frame.height, nullptr, menus_.Handle(),
+                    toolkit.Instance(), this);
   if (!hwnd_)
-    throw std::runtime_error(std::string("The window ") + layout.name + " could not be created.");
+    throw ui::WindowCreationError(std::string("The window ") + layout.name +
+                                  " could not be created.");
   menus_.AttachTo(hwnd_);
   try {
     Build();
@@ -34,12 +40,11 @@ Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
   }
   toolkit_.WindowLoaded();
   counted_ = true;
-  ready_ = true;
+  MarkBuilt();
 }
 
 Win32Window::~Win32Window() {
-  *alive_ = false;
-  loaded_ = false;
+  MarkGone();
   Destroy();
 }
 
@@ -55,12 +60,10 @@ void Win32Window::Build() {
 
 void Win32Window::SetUpIcon() {
   if (!layout_.icon) return;
-  // The icon at its own size (48 or 32 pixels): it is also the tray icon.
-  icon_.reset(static_cast<HICON>(::LoadImageW(toolkit_.Instance(), MAKEINTRESOURCEW(layout_.icon),
-                                              IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+  icon_ = toolkit_.Icons().Get(layout_.icon);
   if (!icon_) return;
-  ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 }
 
 void Win32Window::AddToolTips() {
@@ -88,36 +91,6 @@ void Win32Window::SetUpKeyboard() {
 void Win32Window::Destroy() {
   // WM_NCDESTROY forgets the handles and the count.
   if (hwnd_) ::DestroyWindow(hwnd_);
-}
-
-void Win32Window::Unload() {
-  if (!loaded_) return;
-  if (unloading_) {
-    FinishUnload();
-    return;
-  }
-  RequestUnload(ui::kFormCode);
-}
-
-void Win32Window::RequestUnload(int unloadMode) {
-  if (!loaded_ || unloading_) return;
-  const std::shared_ptr<bool> alive = alive_;
-  unloading_ = true;
-  int cancel = 0;
-  if (ready_) events_.QueryUnload(cancel, unloadMode);
-  if (!*alive) return;
-  unloading_ = false;
-  if (!cancel) FinishUnload();
-}
-
-void Win32Window::FinishUnload() {
-  if (!loaded_) return;
-  const std::shared_ptr<bool> alive = alive_;
-  loaded_ = false;
-  unloading_ = false;
-  if (ready_) events_.Unload();
-  if (!*alive) return;
-  Destroy();
 }
 
 void Win32Window::Show() {
@@ -152,7 +125,7 @@ void Win32Window::SetState(ui::WindowState state) {
     // waits for the next Show, and the form hears of it now, as it would
     // from a visible window.
     pendingState_ = state;
-    if (Live()) events_.Resize();
+    if (Live()) Events().Resize();
     return;
   }
   pendingState_.reset();

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "ui/layout.h"
-#include "ui/window.h"
+#include "ui/life_cycle_window.h"
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/keyboard_navigation.h"
@@ -21,7 +21,7 @@ namespace win32 {
 
 class Win32Toolkit;
 
-class Win32Window final : public ui::Window {
+class Win32Window final : public ui::LifeCycleWindow {
  public:
   // Creates the window hidden. Throws std::runtime_error when the window or
   // one of its controls cannot be created.
@@ -37,14 +37,11 @@ class Win32Window final : public ui::Window {
   bool HandleNavigationKey(const MSG& msg) const { return navigator_ && navigator_->Handle(msg); }
 
   // ui::Window
-  bool Loaded() const override { return loaded_; }
   ui::Handle Hwnd() const override { return reinterpret_cast<ui::Handle>(hwnd_); }
-  ui::Handle IconHandle() const override { return reinterpret_cast<ui::Handle>(icon_.get()); }
+  ui::Handle IconHandle() const override { return reinterpret_cast<ui::Handle>(icon_); }
   void Show() override;
   void Hide() override;
   bool Visible() const override;
-  void Unload() override;
-  void Close(int unloadMode) override { RequestUnload(unloadMode); }
   ui::WindowState State() const override;
   void SetState(ui::WindowState state) override;
   int ScaleMode() const override { return static_cast<int>(layout_.scaleMode); }
@@ -85,15 +82,10 @@ class Win32Window final : public ui::Window {
   void SetUpKeyboard();
   // Destroys the native window, if any, and stops counting it as loaded.
   void Destroy();
-
-  // Unloading.
-  void RequestUnload(int unloadMode);
-  void FinishUnload();
+  void DestroyNative() override { Destroy(); }
 
   // Messages.
   void OnClose();
-  LRESULT OnQueryEndSession();
-  void OnEndSession(bool ending);
   void OnNcDestroy();
   void OnPaint();
   void OnSize();
@@ -108,8 +100,6 @@ class Win32Window final : public ui::Window {
   HBRUSH OnControlColor(HDC dc, HWND child);
   void OnTaskbarCreated();
 
-  // Events reach the form only once the window is built and while loaded.
-  bool Live() const { return ready_ && loaded_; }
   RECT OuterRect() const;
   double ToScaleX(int pixels) const;
   double ToScaleY(int pixels) const;
@@ -118,30 +108,21 @@ class Win32Window final : public ui::Window {
   void SaveFocus();
   bool RestoreFocus();
   COLORREF FormBackColor() const;
-  HBRUSH BrushFor(Control& control, COLORREF color);
   void Repaint(const RECT* area);
 
   Win32Toolkit& toolkit_;
   const ui::WindowLayout& layout_;
-  ui::FormEvents& events_;
-  // Watched by every dispatch that continues after an event: a handler may
-  // have destroyed this object.
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 
   HWND hwnd_ = nullptr;
   MenuBar menus_;
   ControlSet controls_;
-  UniqueIcon icon_;
+  HICON icon_ = nullptr;  // shared by the toolkit
   ui::PictureRef picture_;
   std::unique_ptr<ToolTips> toolTips_;
   std::unique_ptr<KeyboardNavigator> navigator_;
   std::uint32_t backColor_;
 
-  bool ready_ = false;
-  bool loaded_ = true;
   bool counted_ = false;  // in the toolkit's count of loaded windows
-  bool unloading_ = false;
-  bool endingSession_ = false;
   // The window state asked for while hidden; it takes effect when shown.
   std::optional<ui::WindowState> pendingState_;
   HWND lastFocus_ = nullptr;

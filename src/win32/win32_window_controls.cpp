@@ -65,12 +65,12 @@ void Win32Window::SetValue(int id, int value) {
   if (control.Kind() == ui::ControlKind::OptionButton) {
     if (value) ClearOtherOptions(control);
     ::SendMessageW(control.hwnd, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (value && Live()) events_.Click(id);
+    if (value && Live()) Events().Click(id);
     return;
   }
   const WPARAM state = value == 0 ? BST_UNCHECKED : value == 2 ? BST_INDETERMINATE : BST_CHECKED;
   ::SendMessageW(control.hwnd, BM_SETCHECK, state, 0);
-  if (changed && Live()) events_.Click(id);
+  if (changed && Live()) Events().Click(id);
 }
 
 void Win32Window::ClearOtherOptions(const Control& option) {
@@ -130,14 +130,6 @@ std::uint32_t Win32Window::BackColor(int id) const {
 
 COLORREF Win32Window::FormBackColor() const {
   return ResolveColor(backColor_, ::GetSysColor(COLOR_WINDOW));
-}
-
-HBRUSH Win32Window::BrushFor(Control& control, COLORREF color) {
-  if (!control.brush || control.brushColor != color) {
-    control.brush.reset(::CreateSolidBrush(color));
-    control.brushColor = color;
-  }
-  return control.brush.get();
 }
 
 ui::PictureRef Win32Window::GetPicture(int id) const {
@@ -211,7 +203,7 @@ void Win32Window::PopupMenu(int menuId) {
   // message after it.
   ::PostMessageW(hwnd_, WM_NULL, 0, 0);
   if (IsLayoutCommand(static_cast<int>(command)) && Live())
-    events_.Click(LayoutIdOf(static_cast<int>(command)));
+    Events().Click(LayoutIdOf(static_cast<int>(command)));
 }
 
 }  // namespace win32

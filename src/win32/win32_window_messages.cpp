@@ -43,9 +43,12 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnClose();
       return 0;
     case WM_QUERYENDSESSION:
-      return OnQueryEndSession();
+      // No window of this program refuses, and nothing happens until the
+      // session really ends: the end may still be called off.
+      return TRUE;
     case WM_ENDSESSION:
-      OnEndSession(wParam != FALSE);
+      // Restart Manager's requests (ENDSESSION_CLOSEAPP) take the same road.
+      if (wParam) toolkit_.EndSession();
       return 0;
     case WM_NCDESTROY: {
       HWND hwnd = hwnd_;
@@ -117,33 +120,7 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-void Win32Window::OnClose() { RequestUnload(ui::kFormControlMenu); }
-
-// The session asks first and ends later (or not at all, if another program
-// refuses): the windows unload only once it really ends.
-LRESULT Win32Window::OnQueryEndSession() {
-  if (!loaded_ || unloading_ || !ready_) return TRUE;
-  const std::shared_ptr<bool> alive = alive_;
-  unloading_ = true;
-  int cancel = 0;
-  events_.QueryUnload(cancel, ui::kAppWindows);
-  if (!*alive || !loaded_) return TRUE;
-  if (cancel) {
-    unloading_ = false;
-    return FALSE;
-  }
-  endingSession_ = true;
-  return TRUE;
-}
-
-void Win32Window::OnEndSession(bool ending) {
-  if (!endingSession_) return;
-  endingSession_ = false;
-  if (ending)
-    FinishUnload();
-  else
-    unloading_ = false;
-}
+void Win32Window::OnClose() { Close(ui::kFormControlMenu); }
 
 void Win32Window::OnNcDestroy() {
   ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -153,7 +130,7 @@ void Win32Window::OnNcDestroy() {
   menus_.Detach();
   toolTips_.reset();
   navigator_.reset();
-  loaded_ = false;
+  MarkGone();
   if (counted_) {
     counted_ = false;
     toolkit_.WindowUnloaded();
@@ -182,11 +159,11 @@ void Win32Window::OnPaint() {
     }
   }
   ::EndPaint(hwnd_, &paint);
-  if (Live()) events_.Paint();
+  if (Live()) Events().Paint();
 }
 
 void Win32Window::OnSize() {
-  if (Live()) events_.Resize();
+  if (Live()) Events().Resize();
 }
 
 bool Win32Window::OnActivate(WPARAM wParam) {
@@ -220,7 +197,7 @@ void Win32Window::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!IsLayoutCommand(commandId) || !Live()) return;
   if (lParam == 0) {
     // A menu item (accelerators are not used).
-    if (HIWORD(wParam) == 0) events_.Click(LayoutIdOf(commandId));
+    if (HIWORD(wParam) == 0) Events().Click(LayoutIdOf(commandId));
     return;
   }
   if (HIWORD(wParam) != BN_CLICKED) return;
@@ -232,14 +209,14 @@ void Win32Window::OnControlClicked(Control& control) {
   switch (control.Kind()) {
     case ui::ControlKind::CommandButton:
     case ui::ControlKind::CheckBox:
-      events_.Click(id);
+      Events().Click(id);
       return;
     case ui::ControlKind::OptionButton:
       // An option clicks when it becomes selected. (The window system also
       // reports an unselected option that merely receives the focus.)
       if (::SendMessageW(control.hwnd, BM_GETCHECK, 0, 0) != BST_CHECKED) return;
       ClearOtherOptions(control);
-      events_.Click(id);
+      Events().Click(id);
       return;
     default:
       return;
@@ -252,7 +229,7 @@ void Win32Window::OnTimer(WPARAM timerId) {
   // Only the layout's enabled timers: a timer message already queued when
   // its timer was disabled is dropped.
   const Control* timer = controls_.Find(id);
-  if (timer && timer->Kind() == ui::ControlKind::Timer && timer->timerEnabled) events_.Timer(id);
+  if (timer && timer->Kind() == ui::ControlKind::Timer && timer->timerEnabled) Events().Timer(id);
 }
 
 void Win32Window::OnButtonDown(int button, WPARAM wParam, LPARAM lParam) {
@@ -266,8 +243,8 @@ void Win32Window::OnButtonDown(int button, WPARAM wParam, LPARAM lParam) {
   if (button == ui::kLeftButton) leftPress_ = id;
   if (!Live()) return;
   const RECT origin = id == ui::kForm ? RECT{} : controls_.At(id).rect;
-  events_.MouseDown(id, button, ShiftOf(wParam), ToScaleX(point.x - origin.left),
-                    ToScaleY(point.y - origin.top));
+  Events().MouseDown(id, button, ShiftOf(wParam), ToScaleX(point.x - origin.left),
+                     ToScaleY(point.y - origin.top));
 }
 
 void Win32Window::OnButtonUp(int button, WPARAM wParam, LPARAM lParam) {
@@ -279,14 +256,14 @@ void Win32Window::OnButtonUp(int button, WPARAM wParam, LPARAM lParam) {
     mouseOwner_.reset();
     if (::GetCapture() == hwnd_) ::ReleaseCapture();
   }
-  if (click && Live()) events_.Click(id);
+  if (click && Live()) Events().Click(id);
 }
 
 // The second press of a double click raises DblClick instead of MouseDown.
 void Win32Window::OnDoubleClick(LPARAM lParam) {
   const int id = controls_.HitTest(PointOf(lParam));
   leftPress_.reset();
-  if (Live()) events_.DblClick(id);
+  if (Live()) Events().DblClick(id);
 }
 
 // The tray icon's callback arrives here too (its callback message is
@@ -297,8 +274,8 @@ void Win32Window::OnMouseMove(WPARAM wParam, LPARAM lParam) {
   const int id = mouseOwner_ ? *mouseOwner_ : controls_.HitTest(point);
   if (!Live()) return;
   const RECT origin = id == ui::kForm ? RECT{} : controls_.At(id).rect;
-  events_.MouseMove(id, ButtonsOf(wParam), ShiftOf(wParam), ToScaleX(point.x - origin.left),
-                    ToScaleY(point.y - origin.top));
+  Events().MouseMove(id, ButtonsOf(wParam), ShiftOf(wParam), ToScaleX(point.x - origin.left),
+                     ToScaleY(point.y - origin.top));
 }
 
 HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
@@ -336,11 +313,11 @@ HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
   }
   ::SetTextColor(dc, fore);
   ::SetBkColor(dc, back);
-  return BrushFor(*control, back);
+  return toolkit_.Brushes().Get(back);
 }
 
 void Win32Window::OnTaskbarCreated() {
-  if (Live()) events_.TaskbarCreated();
+  if (Live()) Events().TaskbarCreated();
 }
 
 }  // namespace win32

@@ -1,6 +1,7 @@
 #include "fake/fake_platform.h"
 
 #include <cstring>
+#include <utility>
 
 namespace fake {
 
@@ -12,12 +13,24 @@ std::string Str(const char* s) { return s ? s : "<null>"; }
 int FakePlatform::Shell_NotifyIconA(std::uint32_t message, ui::NotifyIconData* data) {
   calls.push_back({"Shell_NotifyIconA", {message, I(reinterpret_cast<std::uintptr_t>(data))}, {}});
   trayRecords.push_back(*data);
-  return 1;
+  if (!taskbarAnswers) return 0;
+  switch (message) {
+    case ui::kNimAdd:
+      if (iconShown) return 0;
+      iconShown = true;
+      return addTimesOut ? 0 : 1;
+    case ui::kNimModify:
+      return iconShown ? 1 : 0;
+    case ui::kNimDelete:
+      return std::exchange(iconShown, false) ? 1 : 0;
+    default:
+      return 0;
+  }
 }
 
-std::intptr_t FakePlatform::ShellExecuteA(ui::Handle owner, const char* operation,
-                                          const char* file, const char* parameters,
-                                          const char* directory, int showCmd) {
+std::intptr_t FakePlatform::ShellExecuteA(ui::Handle owner, const char* operation, const char* file,
+                                          const char* parameters, const char* directory,
+                                          int showCmd) {
   calls.push_back({"ShellExecuteA",
                    {I(owner), operation ? 1 : 0, parameters ? 1 : 0, directory ? 1 : 0, showCmd},
                    Str(file)});

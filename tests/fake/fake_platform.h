@@ -43,6 +43,11 @@ class FakePlatform : public ui::Platform {
 
   std::vector<PlatformCall> calls;
   std::vector<ui::NotifyIconData> trayRecords;  // copy of the record of each call
+  // The taskbar: whether it answers at all, whether an add gets the icon in
+  // but reports failure (it timed out), and whether the icon is in.
+  bool taskbarAnswers = true;
+  bool addTimesOut = false;
+  bool iconShown = false;
   std::map<ui::Handle, std::int32_t> exStyles;  // what GetWindowLongA returns
   std::map<ui::Handle, ui::RectL> normalRects;  // rcNormalPosition per window
   std::vector<std::uint8_t> soundResource{'R', 'I', 'F', 'F', 1, 2, 3, 4};

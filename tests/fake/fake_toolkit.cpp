@@ -5,11 +5,11 @@
 
 namespace fake {
 
-FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout,
-                       ui::FormEvents& events, ui::Handle hwnd)
-    : toolkit_(toolkit),
+FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui::FormEvents& events,
+                       ui::Handle hwnd)
+    : ui::LifeCycleWindow(events),
+      toolkit_(toolkit),
       layout_(layout),
-      events_(events),
       hwnd_(hwnd),
       scaleMode_(static_cast<int>(layout.scaleMode)),
       width_(layout.clientWidth),
@@ -39,10 +39,10 @@ FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout,
     s.checked = m.checked;
   }
   toolkit_.windows_.push_back(this);
+  MarkBuilt();
 }
 
 FakeWindow::~FakeWindow() {
-  *alive_ = false;
   auto& w = toolkit_.windows_;
   w.erase(std::remove(w.begin(), w.end(), this), w.end());
 }
@@ -59,35 +59,7 @@ void FakeWindow::Log(const std::string& entry) const {
   toolkit_.log.push_back(entry + " " + layout_.name);
 }
 
-void FakeWindow::Close(int mode) {
-  if (!loaded_) return;
-  std::shared_ptr<bool> alive = alive_;
-  unloading_ = true;
-  int cancel = 0;
-  events_.QueryUnload(cancel, mode);
-  if (!*alive) return;
-  if (cancel) {
-    unloading_ = false;
-    return;
-  }
-  FinishUnload();
-}
-
-void FakeWindow::Unload() {
-  if (!loaded_) return;
-  if (unloading_) {
-    FinishUnload();
-    return;
-  }
-  Close(ui::kFormCode);
-}
-
-void FakeWindow::FinishUnload() {
-  if (!loaded_) return;
-  std::shared_ptr<bool> alive = alive_;
-  loaded_ = false;
-  events_.Unload();
-  if (!*alive) return;
+void FakeWindow::DestroyNative() {
   visible_ = false;
   for (auto& [id, c] : controls_) c.timerEnabled = false;
   Log("Unload");
@@ -106,7 +78,7 @@ void FakeWindow::Hide() {
 void FakeWindow::SetState(ui::WindowState state) {
   state_ = state;
   Log("State" + std::to_string(static_cast<int>(state)));
-  events_.Resize();
+  Events().Resize();
 }
 
 void FakeWindow::SetLeft(double twips) { left_ = twips; }
@@ -149,7 +121,7 @@ void FakeWindow::SetValue(int id, int value) {
   // raises its click event.
   if ((changed && c.layout->kind == ui::ControlKind::CheckBox) ||
       (value && c.layout->kind == ui::ControlKind::OptionButton))
-    events_.Click(id);
+    Events().Click(id);
 }
 
 bool FakeWindow::Enabled(int id) const { return Control(id).enabled; }
@@ -165,9 +137,15 @@ void FakeWindow::SetPicture(int id, ui::PictureRef picture) {
   (id == ui::kForm ? picture_ : Control(id).picture) = std::move(picture);
 }
 
-void FakeWindow::AddItem(int comboId, const std::string& item) { Control(comboId).items.push_back(item); }
-int FakeWindow::ItemCount(int comboId) const { return static_cast<int>(Control(comboId).items.size()); }
-std::string FakeWindow::Item(int comboId, int index) const { return Control(comboId).items.at(index); }
+void FakeWindow::AddItem(int comboId, const std::string& item) {
+  Control(comboId).items.push_back(item);
+}
+int FakeWindow::ItemCount(int comboId) const {
+  return static_cast<int>(Control(comboId).items.size());
+}
+std::string FakeWindow::Item(int comboId, int index) const {
+  return Control(comboId).items.at(index);
+}
 
 bool FakeWindow::TimerEnabled(int timerId) const { return Control(timerId).timerEnabled; }
 void FakeWindow::SetTimerEnabled(int timerId, bool enabled) {
@@ -191,24 +169,25 @@ void FakeWindow::PopupMenu(int menuId) {
   Log("Popup");
   const int choice = toolkit_.nextPopupChoice;
   toolkit_.nextPopupChoice = 0;
-  if (choice) events_.Click(choice);
+  if (choice) Events().Click(choice);
 }
 
 std::unique_ptr<ui::Window> FakeToolkit::CreateFormWindow(const ui::WindowLayout& layout,
                                                           ui::FormEvents& events) {
+  if (failWindowCreation) throw ui::WindowCreationError(std::string("no window ") + layout.name);
   nextHandle_ += 0x10;
   log.push_back(std::string("Create ") + layout.name);
   return std::make_unique<FakeWindow>(*this, layout, events, nextHandle_);
 }
 
-int FakeToolkit::MsgBox(const std::string& text, int flags, const std::string& title) {
+int FakeToolkit::ShowMessageBox(const std::string& text, int flags, const std::string& title) {
   msgBoxes.push_back({text, flags, title});
   log.push_back("MsgBox " + text);
   if (onMsgBox) onMsgBox(msgBoxes.back());
   return 1;
 }
 
-void FakeToolkit::EndProgram() {
+void FakeToolkit::Terminate() {
   ended = true;
   log.push_back("EndProgram");
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/life_cycle_window.h"
 #include "ui/toolkit.h"
 
 namespace fake {
@@ -40,27 +41,23 @@ struct MenuState {
   bool checked = false;
 };
 
-class FakeWindow : public ui::Window {
+class FakeWindow : public ui::LifeCycleWindow {
  public:
   FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui::FormEvents& events,
              ui::Handle hwnd);
   ~FakeWindow() override;
 
-  // What the window system would do: ask the form to close for `mode`.
-  void Close(int mode = ui::kFormControlMenu) override;
-  ui::FormEvents& Events() { return events_; }
+  ui::FormEvents& Events() { return LifeCycleWindow::Events(); }
   const ui::WindowLayout& Layout() const { return layout_; }
   int FocusedControl() const { return focus_; }
   int IdOf(const std::string& controlOrMenuName) const;
 
   // ui::Window
-  bool Loaded() const override { return loaded_; }
   ui::Handle Hwnd() const override { return hwnd_; }
   ui::Handle IconHandle() const override { return hwnd_ + 1; }
   void Show() override;
   void Hide() override;
   bool Visible() const override { return visible_; }
-  void Unload() override;
   ui::WindowState State() const override { return state_; }
   void SetState(ui::WindowState state) override;
   int ScaleMode() const override { return scaleMode_; }
@@ -100,15 +97,11 @@ class FakeWindow : public ui::Window {
   MenuState& Menu(int id);
   const MenuState& Menu(int id) const;
   void Log(const std::string& entry) const;
-  void FinishUnload();
+  void DestroyNative() override;
 
   FakeToolkit& toolkit_;
   const ui::WindowLayout& layout_;
-  ui::FormEvents& events_;
   ui::Handle hwnd_;
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-  bool loaded_ = true;
-  bool unloading_ = false;
   bool visible_ = false;
   ui::WindowState state_ = ui::WindowState::Normal;
   int scaleMode_;
@@ -130,13 +123,11 @@ class FakeToolkit : public ui::Toolkit {
  public:
   std::unique_ptr<ui::Window> CreateFormWindow(const ui::WindowLayout& layout,
                                                ui::FormEvents& events) override;
-  int MsgBox(const std::string& text, int flags, const std::string& title) override;
   double ScreenWidthTwips() const override { return screenWidthPixels * twipsPerPixel; }
   double ScreenHeightTwips() const override { return screenHeightPixels * twipsPerPixel; }
   double TwipsPerPixelX() const override { return twipsPerPixel; }
   double TwipsPerPixelY() const override { return twipsPerPixel; }
   ui::TimeOfDay Now() const override { return now; }
-  void EndProgram() override;
 
   // Live (not destroyed) windows created from the layout called `name`, in
   // creation order; Find returns the last one, or nullptr.
@@ -147,6 +138,7 @@ class FakeToolkit : public ui::Toolkit {
   double screenWidthPixels = 1024, screenHeightPixels = 768, twipsPerPixel = 15;
   ui::TimeOfDay now{12, 0, 0};
   bool ended = false;
+  bool failWindowCreation = false;  // as when the desktop is out of handles
   std::vector<MsgBoxCall> msgBoxes;
   std::function<void(const MsgBoxCall&)> onMsgBox;  // runs while the box is "open"
   // Menu item chosen by the next PopupMenu call (0: the menu is dismissed).
@@ -157,6 +149,9 @@ class FakeToolkit : public ui::Toolkit {
 
  private:
   friend class FakeWindow;
+  int ShowMessageBox(const std::string& text, int flags, const std::string& title) override;
+  void Terminate() override;
+
   std::vector<FakeWindow*> windows_;
   ui::Handle nextHandle_ = 0x1000;
 };

@@ -54,6 +54,7 @@ TEST_F(Form1Test, UnloadRemovesTheIconWithTheSameRecord) {
 }
 
 TEST_F(Form1Test, TaskbarRecreationRegistersTheIconAgain) {
+  platform_.iconShown = false;  // the new taskbar knows no icons
   Form1Window().Events().TaskbarCreated();
   const auto calls = platform_.Calls("Shell_NotifyIconA");
   ASSERT_EQ(calls.size(), 2u);

@@ -1,0 +1,22 @@
+#include "ui/toolkit.h"
+
+namespace ui {
+
+int Toolkit::MsgBox(const std::string& text, int flags, const std::string& title) {
+  if (ending_) return 0;
+  return ShowMessageBox(text, flags, title);
+}
+
+void Toolkit::EndProgram() {
+  ending_ = true;
+  Terminate();
+}
+
+void Toolkit::EndSession() {
+  if (ending_) return;
+  ending_ = true;
+  if (unloadWindows_) unloadWindows_();
+  Terminate();
+}
+
+}  // namespace ui

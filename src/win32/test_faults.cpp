@@ -1,0 +1,23 @@
+#include "win32/test_faults.h"
+
+#ifdef PAPERWISP_TEST_FAULTS
+
+#include <windows.h>
+
+#include <string>
+
+namespace win32::test_faults {
+
+bool WindowCreationRefused() {
+  wchar_t path[MAX_PATH];
+  const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (length == 0 || length == MAX_PATH) return false;
+  std::wstring marker(path, length);
+  marker.erase(marker.find_last_of(L'\\') + 1);
+  marker += L"fail-window-creation";
+  return ::GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace win32::test_faults
+
+#endif

@@ -1,0 +1,190 @@
+// The program where a real desktop differs from a calm one: a taskbar that
+// refuses the icon, a session that ends, a desktop out of window handles.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "alarm_fixture.h"
+#include "shell_running_program.h"
+
+namespace {
+
+using Messages = std::vector<std::int64_t>;
+
+Messages TrayMessages(const fake::FakePlatform& platform) {
+  Messages messages;
+  for (const auto& call : platform.Calls("Shell_NotifyIconA")) messages.push_back(call.args[0]);
+  return messages;
+}
+
+// ---- A taskbar that refuses the icon ------------------------------------
+
+struct TrayCase {
+  const char* name;
+  bool answersAtStart;
+  bool firstAddTimesOut;
+  int ticksWhileDown;
+  Messages messages;
+};
+
+void PrintTo(const TrayCase& c, std::ostream* os) { *os << c.name; }
+
+class TrayRetryTest : public ::testing::TestWithParam<TrayCase> {
+ protected:
+  fake::FakeWindow& Form1Window() { return *toolkit_.Find("Form1"); }
+  bool Retrying() { return Form1Window().TimerEnabled(shell::Form1::kTimerTrayIcon); }
+  void Tick() { Form1Window().Events().Timer(shell::Form1::kTimerTrayIcon); }
+
+  fake::FakeToolkit toolkit_;
+  fake::FakePlatform platform_;
+  Program program_{toolkit_, platform_, "https://www.paperwisp.example"};
+};
+
+constexpr std::int64_t kAdd = ui::kNimAdd, kModify = ui::kNimModify;
+
+// Every retry first asks whether the icon got in after all, so that a slow
+// taskbar never ends up with two icons.
+TEST_P(TrayRetryTest, RetriesUntilTheTaskbarHasTheIcon) {
+  const TrayCase& c = GetParam();
+  platform_.taskbarAnswers = c.answersAtStart;
+  platform_.addTimesOut = c.firstAddTimesOut;
+  program_.Start();
+  platform_.addTimesOut = false;
+  for (int i = 0; i < c.ticksWhileDown; ++i) Tick();
+  platform_.taskbarAnswers = true;
+  if (Retrying()) Tick();
+
+  EXPECT_EQ(TrayMessages(platform_), c.messages);
+  EXPECT_TRUE(platform_.iconShown);
+  EXPECT_FALSE(Retrying());
+  EXPECT_FALSE(Form1Window().Visible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Taskbars, TrayRetryTest,
+    ::testing::Values(
+        TrayCase{"ready", true, false, 0, {kAdd}},
+        TrayCase{"late", false, false, 2, {kAdd, kModify, kAdd, kModify, kAdd, kModify, kAdd}},
+        TrayCase{"timed out but took it", true, true, 0, {kAdd, kModify}}),
+    [](const auto& info) {
+      std::string name = info.param.name;
+      for (char& ch : name)
+        if (ch == ' ') ch = '_';
+      return name;
+    });
+
+TEST_F(TrayRetryTest, RestartedTaskbarThatRefusesIsRetriedToo) {
+  program_.Start();
+  platform_.iconShown = false;
+  platform_.taskbarAnswers = false;
+  Form1Window().Events().TaskbarCreated();
+  EXPECT_TRUE(Retrying());
+  platform_.taskbarAnswers = true;
+  Tick();
+  EXPECT_TRUE(platform_.iconShown);
+  EXPECT_FALSE(Retrying());
+}
+
+// ---- The end of the session, and an ending that stays ended -------------
+
+class SessionEndTest : public alarm_test::AlarmTest {
+ protected:
+  std::vector<std::string> UnloadsSince(std::size_t from) const {
+    std::vector<std::string> unloads;
+    for (const std::string& entry : LogSince(from))
+      if (entry.rfind("Unload ", 0) == 0 || entry == "EndProgram") unloads.push_back(entry);
+    return unloads;
+  }
+  fake::FakeWindow& Form1Window() { return *toolkit_.Find("Form1"); }
+  void ChooseExit() {
+    toolkit_.nextPopupChoice = shell::Form1::kMPopExit;
+    Form1Window().Events().MouseMove(ui::kForm, 0, 0, 0x0205 * toolkit_.twipsPerPixel, 0);
+  }
+};
+
+TEST_F(SessionEndTest, EveryWindowUnloadsInTurnAndTheProgramEnds) {
+  Form1Window().Events().Click(shell::Form1::kCmdMakeANewWindow);
+  Form1Window().Events().Click(shell::Form1::kCmdMakeANewWindow);
+  SetMinutes("0.01");
+  Tick();  // the alert opens with its loop
+  program_.Form5().EnsureLoaded().Show();
+  const std::size_t from = toolkit_.log.size();
+
+  toolkit_.EndSession();
+
+  EXPECT_EQ(UnloadsSince(from), (std::vector<std::string>{
+                                    "Unload Form2", "Unload Form2", "Unload Form4", "Unload Form3",
+                                    "Unload Form5", "Unload Form1", "EndProgram"}));
+  EXPECT_EQ(TrayMessages(platform_).back(), ui::kNimDelete);
+  EXPECT_EQ(SoundCalls().back(), (std::vector<std::int64_t>{0, 0}));
+  EXPECT_EQ(program_.Notes().NoteInUse(), (std::vector<std::int16_t>{0, 0}));
+  EXPECT_EQ(Caption(), "Alarm Me (Stop)");
+  toolkit_.EndSession();  // later reports change nothing
+  EXPECT_EQ(UnloadsSince(from).size(), 7u);
+}
+
+enum class Ending { kSessionEnd, kExitFromTheMenu };
+
+class EndingTest : public SessionEndTest, public ::testing::WithParamInterface<Ending> {};
+
+// The program ends while "Alarm set successfully!" waits for the user. The
+// Set handler carries on once the box returns, but its caption write must not
+// bring the controller (and the tray icon) back.
+TEST_P(EndingTest, ALateHandlerBringsNothingBack) {
+  toolkit_.onMsgBox = [this](const fake::MsgBoxCall&) {
+    if (GetParam() == Ending::kSessionEnd)
+      toolkit_.EndSession();
+    else
+      ChooseExit();
+  };
+  SetMinutes("5");
+
+  EXPECT_TRUE(toolkit_.ended);
+  EXPECT_FALSE(program_.Form1().IsLoaded());
+  EXPECT_EQ(TrayMessages(platform_), (Messages{ui::kNimAdd, ui::kNimDelete}));
+  const std::size_t boxes = toolkit_.msgBoxes.size();
+  EXPECT_EQ(toolkit_.MsgBox("late", ui::kMsgBoxError, ui::kErrorTitle), 0);
+  EXPECT_EQ(toolkit_.msgBoxes.size(), boxes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, EndingTest,
+                         ::testing::Values(Ending::kSessionEnd, Ending::kExitFromTheMenu));
+
+// ---- A desktop out of window handles ------------------------------------
+
+class OutOfHandlesTest : public testing_support::RunningProgram {};
+
+TEST_F(OutOfHandlesTest, ANoteThatCannotBeMadeCostsNothingElse) {
+  NewNote();
+  NewNote();
+  NoteWindow(1).SetText(notes::Form2::kText1, "keep me");
+  const std::size_t notes = toolkit_.All("Form2").size();
+
+  toolkit_.failWindowCreation = true;
+  NewNote();
+  toolkit_.failWindowCreation = false;
+
+  ASSERT_EQ(toolkit_.msgBoxes.size(), 1u);
+  EXPECT_EQ(toolkit_.msgBoxes[0].text,
+            "No more notes can be opened. Close some notes and try again.");
+  EXPECT_EQ(toolkit_.msgBoxes[0].flags, 16);
+  EXPECT_EQ(toolkit_.msgBoxes[0].title, "Error");
+  EXPECT_EQ(Pool().NoteInUse(), (std::vector<std::int16_t>{1, 1}));
+  EXPECT_EQ(toolkit_.All("Form2").size(), notes);
+  EXPECT_EQ(NoteWindow(1).Text(notes::Form2::kText1), "keep me");
+
+  CloseNote(0);
+  NewNote();
+  EXPECT_EQ(Pool().NoteInUse(), (std::vector<std::int16_t>{1, 1}));
+  EXPECT_TRUE(NoteWindow(0).Visible());
+}
+
+// Without the controller's other windows the program cannot go on.
+TEST_F(OutOfHandlesTest, OtherWindowsThatCannotBeMadeAreFatal) {
+  toolkit_.failWindowCreation = true;
+  for (const char* item : {"mnuAlarmMe", "mnuAbout"})
+    EXPECT_THROW(ChooseFromPopup(item), ui::WindowCreationError) << item;
+}
+
+}  // namespace
