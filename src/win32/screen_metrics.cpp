@@ -1,15 +1,12 @@
 #include "win32/screen_metrics.h"
 
-#include <cmath>
-
+#include "ui/window_geometry.h"
 #include "win32/handles.h"
 
 namespace win32 {
 
 namespace {
 constexpr int kStandardDpi = 96;
-
-int Round(double value) { return static_cast<int>(std::lround(value)); }
 }  // namespace
 
 ScreenMetrics ScreenMetrics::Query() {
@@ -21,8 +18,12 @@ ScreenMetrics ScreenMetrics::Query() {
   return ScreenMetrics(dpiX, dpiY);
 }
 
-int ScreenMetrics::ToPixelsX(double twips) const { return Round(twips / TwipsPerPixelX()); }
-int ScreenMetrics::ToPixelsY(double twips) const { return Round(twips / TwipsPerPixelY()); }
+int ScreenMetrics::ToPixelsX(double twips) const {
+  return ui::TwipsToPixels(twips, TwipsPerPixelX());
+}
+int ScreenMetrics::ToPixelsY(double twips) const {
+  return ui::TwipsToPixels(twips, TwipsPerPixelY());
+}
 
 RECT ScreenMetrics::ToPixels(double left, double top, double width, double height) const {
   const int x = ToPixelsX(left);

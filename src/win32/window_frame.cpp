@@ -1,5 +1,7 @@
 #include "win32/window_frame.h"
 
+#include "ui/window_geometry.h"
+
 namespace win32 {
 
 namespace {
@@ -30,25 +32,17 @@ WindowFrame FrameOf(const ui::WindowLayout& layout, const ScreenMetrics& metrics
   frame.style = StyleOf(layout);
   frame.exStyle = layout.showInTaskbar ? 0 : WS_EX_TOOLWINDOW;
 
-  RECT outer{0, 0, metrics.ToPixelsX(layout.clientWidth), metrics.ToPixelsY(layout.clientHeight)};
-  ::AdjustWindowRectEx(&outer, frame.style, hasMenuBar, frame.exStyle);
-  frame.width = outer.right - outer.left;
-  frame.height = outer.bottom - outer.top;
-
-  switch (layout.startPosition) {
-    case ui::StartPosition::Manual:
-      frame.x = metrics.ToPixelsX(layout.left);
-      frame.y = metrics.ToPixelsY(layout.top);
-      break;
-    case ui::StartPosition::CenterScreen:
-      frame.x = (::GetSystemMetrics(SM_CXSCREEN) - frame.width) / 2;
-      frame.y = (::GetSystemMetrics(SM_CYSCREEN) - frame.height) / 2;
-      break;
-    case ui::StartPosition::WindowsDefault:
-    default:
-      frame.x = frame.y = CW_USEDEFAULT;
-      break;
-  }
+  // The frame of these styles around an empty client area.
+  RECT around{0, 0, 0, 0};
+  ::AdjustWindowRectEx(&around, frame.style, hasMenuBar, frame.exStyle);
+  const ui::FrameInsets insets{-around.left, -around.top, around.right, around.bottom};
+  const ui::ScreenGeometry screen{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                                  metrics.TwipsPerPixelX(), metrics.TwipsPerPixelY()};
+  const ui::OuterRect outer = ui::PlaceWindow(layout, insets, screen);
+  frame.x = outer.systemPlaces ? CW_USEDEFAULT : outer.x;
+  frame.y = outer.systemPlaces ? CW_USEDEFAULT : outer.y;
+  frame.width = outer.width;
+  frame.height = outer.height;
   return frame;
 }
 

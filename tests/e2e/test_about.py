@@ -48,6 +48,7 @@ class AboutWindow(pw.TestCase):
         first = self.open_about(app)
         app.popup_command(pw.POPUP_ABOUT)
         self.assertEqual(app.wait_window(title=pw.ABOUT_TITLE), first)
+        app.assert_nothing_appears()
         self.assertEqual(len(app.windows(title=pw.ABOUT_TITLE)), 1)
 
     def test_each_link_opens_its_page(self):
@@ -107,6 +108,7 @@ class AboutWindow(pw.TestCase):
         self.assertTrue(app.running())
         again = self.open_about(app)
         self.assert_centred(again)
+        app.assert_nothing_appears()
         self.assertEqual(len(app.windows(title=pw.ABOUT_TITLE, visible=True)), 1)
 
 

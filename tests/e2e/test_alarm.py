@@ -397,6 +397,7 @@ class AlarmFiringTests(pw.TestCase):
         app.press_ok(box)
         after_delete = self.popup_picture(app)
         # Seconds of ticks have passed since the alarm went off: it fired once.
+        app.assert_nothing_appears()
         self.assertEqual(app.windows(title=ALERT_TITLE), [])
 
         self.assert_close_caption(at_start, while_alerting, after_close, after_delete)

@@ -1,13 +1,10 @@
 #!/usr/bin/python3
 """Start-up, the tray icon, notes made from it, and the exit."""
 
-import time
-
 import pw
 
 NOTE_CLIENT = (277, 282)
 NOTE_CLOSE_PICTURE = (216, 16)  # Image1: 3120, 120 twips, 16 x 16 pixels
-SETTLE = 0.5  # seconds for stray extra windows to show up, if any would
 
 
 class TrayAndNotes(pw.TestCase):
@@ -43,19 +40,20 @@ class TrayAndNotes(pw.TestCase):
         self.assertTrue(app.tray_registered())
         self.assertEqual(app.tray_tip(), pw.TRAY_TIP)
         self.assertFalse(self.driver.info(app.form1)["visible"])
+        app.assert_nothing_appears()
         self.assertEqual(app.windows(visible=True), [])
 
     def test_double_clicks_make_one_cascaded_note_each(self):
         app = self.start_app()
         app.tray_double_click()
         first = app.wait_window(title=pw.NOTE_TITLE)
-        time.sleep(SETTLE)
+        app.assert_nothing_appears()
         self.assertEqual(app.notes(), [first])
         self.assert_note(first, 0)
 
         app.tray_double_click()
         both = app.wait_windows(title=pw.NOTE_TITLE, count=2)
-        time.sleep(SETTLE)
+        app.assert_nothing_appears()
         self.assertEqual(app.notes(), both)
         self.assertIn(first, both)
         self.assert_note(first, 0)
@@ -65,7 +63,7 @@ class TrayAndNotes(pw.TestCase):
         app = self.start_app()
         app.real_tray_click("left", clicks=2)
         note = app.wait_window(title=pw.NOTE_TITLE)
-        time.sleep(SETTLE)
+        app.assert_nothing_appears()
         self.assertEqual(app.notes(), [note])
 
     def test_real_right_click_opens_popup_whose_new_note_makes_a_note(self):

@@ -1,6 +1,5 @@
 #include "fake/fake_platform.h"
 
-#include <cstring>
 #include <utility>
 
 namespace fake {
@@ -97,16 +96,27 @@ ui::Handle FakePlatform::SetCursor(ui::Handle cursor) {
 }
 
 int FakePlatform::sndPlaySoundA(const void* sound, std::uint32_t flags) {
-  if (playing && std::memcmp(playing, playingBytes.data(), playingBytes.size()) != 0)
-    ++deadBufferReads;
+  // The system reads the old sound until this call lets go of it.
+  if (playingBlock_ && LiveBlockAt(playingBlock_->start) != playingBlock_) ++deadBufferReads_;
   calls.push_back({"sndPlaySoundA", {sound ? 1 : 0, flags}, {}});
   playing = sound;
   playingBytes.clear();
-  if (sound) {
-    const auto* bytes = static_cast<const std::uint8_t*>(sound);
-    playingBytes.assign(bytes, bytes + soundResource.size());
+  playingBlock_.reset();
+  if (!sound) return 1;
+  playingBlock_ = LiveBlockAt(sound);
+  if (!playingBlock_ || !playingBlock_->Holds(sound, soundResource.size())) {
+    ++deadBufferReads_;
+    playingBlock_.reset();
+    return 1;
   }
+  const auto* bytes = static_cast<const std::uint8_t*>(sound);
+  playingBytes.assign(bytes, bytes + soundResource.size());
   return 1;
+}
+
+int FakePlatform::DeadBufferReads() const {
+  const bool readingNow = playingBlock_ && LiveBlockAt(playingBlock_->start) != playingBlock_;
+  return deadBufferReads_ + (readingNow ? 1 : 0);
 }
 
 std::vector<std::uint8_t> FakePlatform::LoadCustomResource(int id, const char* type) {

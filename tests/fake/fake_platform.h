@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "fake/live_blocks.h"
 #include "ui/platform.h"
 
 namespace fake {
@@ -51,12 +53,21 @@ class FakePlatform : public ui::Platform {
   std::map<ui::Handle, std::int32_t> exStyles;  // what GetWindowLongA returns
   std::map<ui::Handle, ui::RectL> normalRects;  // rcNormalPosition per window
   std::vector<std::uint8_t> soundResource{'R', 'I', 'F', 'F', 1, 2, 3, 4};
-  // The sound the "system" is playing: where it reads from, and what the
-  // bytes were when it started. A play or stop first checks that the buffer
-  // still holds them, i.e. that the program kept it alive.
+  // The sound the "system" is playing: where it reads from, and its bytes as
+  // they were when it started.
   const void* playing = nullptr;
   std::vector<std::uint8_t> playingBytes;
-  int deadBufferReads = 0;
+
+  // Times the system would have read a sound from memory the program no
+  // longer held: a play from a released or too short block, a play or stop
+  // while the block of the sound playing had been released, and the sound
+  // playing now if its block has been released since it started. The blocks
+  // are told by their ownership, never by reading them.
+  int DeadBufferReads() const;
+
+ private:
+  int deadBufferReads_ = 0;
+  std::optional<LiveBlock> playingBlock_;
 };
 
 }  // namespace fake

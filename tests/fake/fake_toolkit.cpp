@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "fake/fake_frame.h"
+
 namespace fake {
 
 FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui::FormEvents& events,
@@ -12,17 +14,19 @@ FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui:
       layout_(layout),
       hwnd_(hwnd),
       scaleMode_(static_cast<int>(layout.scaleMode)),
-      width_(layout.clientWidth),
-      height_(layout.clientHeight),
       caption_(layout.caption),
       picture_(layout.picture ? std::make_shared<FakePicture>(layout.picture) : nullptr) {
-  if (layout.startPosition == ui::StartPosition::Manual) {
-    left_ = layout.left;
-    top_ = layout.top;
-  } else if (layout.startPosition == ui::StartPosition::CenterScreen) {
-    left_ = (toolkit.ScreenWidthTwips() - width_) / 2;
-    top_ = (toolkit.ScreenHeightTwips() - height_) / 2;
-  }
+  // Placed and sized in whole pixels, frame included, as the Win32 toolkit
+  // creates its windows.
+  const double perPixel = toolkit.twipsPerPixel;
+  const ui::OuterRect outer =
+      ui::PlaceWindow(layout, FrameOf(layout),
+                      {static_cast<int>(toolkit.screenWidthPixels),
+                       static_cast<int>(toolkit.screenHeightPixels), perPixel, perPixel});
+  left_ = outer.x * perPixel;
+  top_ = outer.y * perPixel;
+  width_ = outer.width * perPixel;
+  height_ = outer.height * perPixel;
   for (const auto& c : layout.controls) {
     ControlState& s = controls_[c.id];
     s.layout = &c;

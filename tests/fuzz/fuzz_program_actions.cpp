@@ -387,7 +387,7 @@ class Run {
     if (fake::FakeWindow* dialog = Loaded("Form3"))
       FUZZ_CHECK(!(dialog->TimerEnabled(Form3::kTimer1) && dialog->TimerEnabled(Form3::kTimer2)));
     if (platform_.looping) FUZZ_CHECK(Loaded("Form4") != nullptr);
-    FUZZ_CHECK(platform_.deadBufferReads == 0);
+    FUZZ_CHECK(platform_.DeadBufferReads() == 0);
   }
 
   Script& in_;

@@ -119,8 +119,9 @@ TEST_F(AboutTest, ClosePictureUnloadsAndNextOpeningBuildsAfreshCentred) {
   fake::FakeWindow& second = Open();
   EXPECT_TRUE(second.Loaded());
   EXPECT_TRUE(second.Visible());
-  EXPECT_EQ(second.Left(), (1024 * 15 - 6765) / 2.0);
-  EXPECT_EQ(second.Top(), (768 * 15 - 4635) / 2.0);
+  // 451 x 309 pixels centred on 1024 x 768, in whole pixels.
+  EXPECT_EQ(second.Left(), 286 * 15);
+  EXPECT_EQ(second.Top(), 229 * 15);
   EXPECT_EQ(toolkit_.log, (std::vector<std::string>{"Create Form5", "Show Form5", "Unload Form5",
                                                     "Create Form5", "Show Form5"}));
 }

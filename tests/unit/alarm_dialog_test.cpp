@@ -23,8 +23,9 @@ TEST_F(DialogTest, OpensWhereItsLayoutPlacesItWithItsInitialValues) {
   EXPECT_EQ(dialog.Text(ui::kForm), "Alarm Me...");
   EXPECT_EQ(dialog.Left(), 5775);
   EXPECT_EQ(dialog.Top(), 4875);
-  EXPECT_EQ(dialog.Width(), 4710);
-  EXPECT_EQ(dialog.Height(), 3165);
+  // Its client area of 314 x 211 pixels inside a fixed frame and a caption.
+  EXPECT_EQ(dialog.Width(), (3 + 314 + 3) * 15);
+  EXPECT_EQ(dialog.Height(), (3 + 19 + 211 + 3) * 15);
   EXPECT_EQ(dialog.Value(Form3::kCheck1), 1);
   EXPECT_EQ(dialog.Value(Form3::kOption1) + dialog.Value(Form3::kOption2), 0);
   EXPECT_FALSE(Timer1On() || Timer2On());

@@ -47,7 +47,7 @@ class AlarmTest : public ::testing::Test {
     OpenDialog();
   }
 
-  ~AlarmTest() override { EXPECT_EQ(platform_.deadBufferReads, 0); }
+  ~AlarmTest() override { EXPECT_EQ(platform_.DeadBufferReads(), 0); }
 
   // "Alarm Me" in the tray menu.
   void OpenDialog() { toolkit_.Find("Form1")->Events().Click(shell::Form1::kMnuAlarmMe); }

@@ -14,8 +14,7 @@ class SoundTest : public ::testing::Test {
  protected:
   SoundTest() { platform_.soundResource = Wave(1); }
 
-  // A distinct sound image per `tag`, big enough that a released buffer is
-  // overwritten by the allocator.
+  // A distinct sound image per `tag`.
   static std::vector<std::uint8_t> Wave(std::uint8_t tag) {
     std::vector<std::uint8_t> bytes{'R', 'I', 'F', 'F'};
     bytes.resize(256, tag);
@@ -77,7 +76,7 @@ TEST_F(SoundTest, NeverReleasesABufferTheSystemReads) {
   }
   sound_->PlaySoundLoop(101);
   sound_.reset();  // the program ends with the loop still playing
-  EXPECT_EQ(platform_.deadBufferReads, 0);
+  EXPECT_EQ(platform_.DeadBufferReads(), 0);
   EXPECT_EQ(SoundCalls().back(), (std::vector<std::int64_t>{0, 0}));
 }
 
@@ -93,7 +92,7 @@ TEST_F(SoundTest, EmptyResourcePlaysNothingAndKeepsThePlayingSound) {
   sound_->PlaySoundLoop(101);
   EXPECT_EQ(SoundCalls(), (std::vector<std::vector<std::int64_t>>{{1, kLoop}}));
   sound_->StopSound();
-  EXPECT_EQ(platform_.deadBufferReads, 0);
+  EXPECT_EQ(platform_.DeadBufferReads(), 0);
 }
 
 TEST_F(SoundTest, EmptyResourceAtFirstPlayMakesNoCall) {

@@ -12,7 +12,8 @@ Pieces
                  properties, texts, messages, clicks, keys, the tray icon,
                  starting and stopping programs.
     App          (app.py) one Paperwisp process started through the driver:
-                 tray and popup-menu gestures, window look-ups, message boxes.
+                 tray and popup-menu gestures, window look-ups, message boxes,
+                 and the check that no window appears (assert_nothing_appears).
     XServer      (xserver.py) real mouse and keyboard input, pointer shapes
                  and screenshots through the X server.
     TestCase     (testcase.py) unittest base: one driver per test file;

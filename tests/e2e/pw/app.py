@@ -4,7 +4,7 @@ import time
 
 from .constants import (FORM1_TITLE, IDOK, NOTE_TITLE, TRAY_ICON_ID, VK_DOWN, VK_RETURN, VK_RIGHT,
                         WM_COMMAND, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE,
-                        WM_RBUTTONDOWN, WM_RBUTTONUP)
+                        WM_NULL, WM_RBUTTONDOWN, WM_RBUTTONUP)
 from .driver import DriverError
 from .util import HarnessError, wait_until
 
@@ -86,6 +86,39 @@ class App:
             return info if now - last["since"] >= quiet else None
 
         return wait_until(settled, timeout, interval=0.03, message="the window to settle")
+
+    def assert_nothing_appears(self, watch=1.0):
+        """Raises AssertionError if, within `watch` seconds, a window of the
+        program is created, destroyed, shown, hidden or retitled.
+
+        The program handles a message sent to it before the posted messages
+        and the input waiting in its queue, so one answered message proves
+        only that it reached its message loop. Hence a round trip, `watch`
+        seconds of looking at the window list, a second round trip, and the
+        list the same throughout."""
+        before = self._window_states()
+        self.driver.send(self.form1, WM_NULL)
+        deadline = time.monotonic() + watch
+        while time.monotonic() < deadline:
+            self._assert_windows_are(before)
+            time.sleep(0.05)
+        self.driver.send(self.form1, WM_NULL)
+        self._assert_windows_are(before)
+
+    def _window_states(self):
+        # A tooltip shows and hides by itself under a resting pointer: only
+        # its existence counts.
+        return sorted((w["hwnd"], w["class"], w["title"],
+                       None if w["class"] == "tooltips_class32" else w["visible"])
+                      for w in self.windows())
+
+    def _assert_windows_are(self, expected):
+        now = self._window_states()
+        if now != expected:
+            raise AssertionError(
+                f"the program's windows changed; new or changed: "
+                f"{sorted(set(now) - set(expected))}, gone or changed: "
+                f"{sorted(set(expected) - set(now))}")
 
     def notes(self):
         """Visible notes (handles, ascending)."""

@@ -15,6 +15,7 @@ TRAY_ICON_ID = 1
 X_HAND_CURSOR, X_ARROW_CURSOR = "hand2", "left_ptr"
 
 # Window messages and keys the tests use.
+WM_NULL = 0x0000
 WM_CLOSE = 0x0010
 WM_COMMAND = 0x0111
 WM_MOUSEMOVE = 0x0200

@@ -1,0 +1,13 @@
+// The frame that Windows at 96 dots per inch, with its standard metrics,
+// draws around a window of a layout: what the Win32 toolkit learns from the
+// system for the styles of each border.
+#pragma once
+
+#include "ui/layout.h"
+#include "ui/window_geometry.h"
+
+namespace fake {
+
+ui::FrameInsets FrameOf(const ui::WindowLayout& layout);
+
+}  // namespace fake
