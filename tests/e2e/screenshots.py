@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/env python3
 """Takes the documentation's pictures from the real program under Wine:
 docs/about.png (the About window) and docs/note.png (a note with some text).
 
