@@ -1,13 +1,37 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Paperwisp and starts it under Wine: on the
-# current X display, or on a virtual Xvfb display when there is none.
+# current X display, or on a virtual Xvfb display when there is none. Prints a
+# line per step; what the steps themselves print goes to build/run.log and is
+# shown in full only when a step fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
+mkdir -p build
+log=$root/build/run.log
+: >"$log"
+
+step() {  # description, command...
+  local what=$1; shift
+  local output status=0
+  output=$(mktemp)
+  printf '%s... ' "$what"
+  "$@" >"$output" 2>&1 || status=$?
+  if [ "$status" -eq 0 ]; then
+    echo "done"
+    cat "$output" >>"$log"
+    rm -f "$output"
+    return
+  fi
+  echo "failed"
+  tee -a "$log" <"$output"
+  rm -f "$output"
+  echo "run.sh: '$what' failed (exit status $status); its output is above and in $log" >&2
+  exit 1
+}
 
 scripts/bootstrap.sh
-scripts/build.sh i686 x64
-echo "Built build/i686/Paperwisp.exe (the shipped 32-bit program) and build/x64/Paperwisp.exe."
+step "Building the 32-bit program, build/i686/Paperwisp.exe" scripts/build.sh i686
+step "Building the 64-bit program for Wine, build/x64/Paperwisp.exe" scripts/build.sh x64
 
 xvfb_pid=""
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true; }
@@ -16,7 +40,7 @@ trap cleanup EXIT
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   display=90
   while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >>"$log" 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$display"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -28,12 +52,12 @@ fi
 
 export WINEDEBUG=${WINEDEBUG:--all}
 if [ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]; then
-  echo "Preparing the Wine prefix ${WINEPREFIX:-$HOME/.wine} (first start only)..."
-  wineboot -i >/dev/null 2>&1
+  step "Preparing the Wine prefix ${WINEPREFIX:-$HOME/.wine} (first start only)" wineboot -i
 fi
 if [ -n "$xvfb_pid" ]; then
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  step "Telling Wine that no window manager runs" sh -c "
+    wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /d N /f &&
+    wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Decorated /d N /f"
 fi
 echo "Starting Paperwisp: double-click its tray icon for a note, right-click it for the menu."
-wine "$root/build/x64/Paperwisp.exe"
+step "Paperwisp is running (Exit in its menu ends it)" wine "$root/build/x64/Paperwisp.exe"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: unit tests,
-# asset and resource checks, and the end-to-end tests of the real program
-# under Wine. The last line is "N passed, M failed"; the exit status is
+# asset and resource checks, the release package's check, and the end-to-end
+# tests of the real program under Wine. The last line is "N passed, M failed"; the exit status is
 # non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")"
@@ -9,6 +9,12 @@ cd "$(dirname "$0")"
 scripts/bootstrap.sh || exit 1
 if ! scripts/build.sh i686 x64 host asan; then
   echo "build failed"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+# The release package, which the host build's package test unpacks.
+if ! scripts/package.sh; then
+  echo "packaging failed"
   echo "0 passed, 1 failed"
   exit 1
 fi

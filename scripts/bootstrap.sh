@@ -1,25 +1,65 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, run and test
-# Paperwisp. Installs only missing packages, so a second run costs nothing.
+# Paperwisp, saying what it installs and why. Installs only missing packages,
+# so a second run costs nothing and prints nothing.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(
-  cmake make g++ libgtest-dev python3 python3-pefile
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine64 wine xvfb xauth xdotool x11-utils imagemagick sox
-  libgif-dev libjpeg-dev libfreetype-dev fonts-dejavu-core
-  clang libclang-rt-14-dev
+# Why each group of packages is needed.
+groups=(
+  "build tools and the unit tests|cmake make g++ libgtest-dev"
+  "the MinGW-w64 compilers for the Windows program|g++-mingw-w64-i686 g++-mingw-w64-x86-64"
+  "64-bit Wine to run the Windows program here|wine64 wine"
+  "a virtual display, input and screenshots for the end-to-end tests|xvfb xauth xdotool x11-utils imagemagick"
+  "the checks written in Python, which read executables with pefile|python3 python3-pefile"
+  "the asset generator (giflib, libjpeg, FreeType, DejaVu fonts)|libgif-dev libjpeg-dev libfreetype-dev fonts-dejavu-core"
+  "the sanitizer and fuzzing build (clang)|clang libclang-rt-14-dev"
 )
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+fail() {
+  echo "bootstrap: $*" >&2
+  exit 1
+}
+
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+  missing_all=()
+  for group in "${groups[@]}"; do missing_all+=(${group#*|}); done
+  fail "this script installs with apt-get on Debian 12, which this system lacks." \
+    "Install the equivalents of: ${missing_all[*]}"
+fi
+
 missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+reasons=()
+for group in "${groups[@]}"; do
+  group_missing=()
+  for package in ${group#*|}; do
+    installed "$package" || group_missing+=("$package")
+  done
+  if [ ${#group_missing[@]} -gt 0 ]; then
+    missing+=("${group_missing[@]}")
+    reasons+=("  ${group_missing[*]}: ${group%%|*}")
+  fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "bootstrap: installing ${missing[*]}"
+echo "bootstrap: installing the missing packages:"
+printf '%s\n' "${reasons[@]}"
+
 sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null ||
+    fail "installing needs root, and sudo is missing. As root, run: apt-get install ${missing[*]}"
+  sudo_cmd=(sudo)
+fi
+mkdir -p build
+log=$PWD/build/bootstrap.log
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+"${sudo_cmd[@]}" apt-get update >"$log" 2>&1 ||
+  fail "could not read the package lists (apt-get update failed: no network, or no Debian" \
+    "mirror configured?). apt-get's report is in $log."
+"${sudo_cmd[@]}" apt-get install -y "${missing[@]}" >>"$log" 2>&1 ||
+  fail "could not install ${missing[*]}. The last lines of apt-get's report" \
+    "($log):$(echo; tail -n 3 "$log")"
+echo "bootstrap: done"

@@ -1,12 +1,14 @@
-#!/usr/bin/python3
+#!/usr/bin/env python3
 """Checks the resources the program carries: the icon groups and their
 fixed image ids, the pictures, the sound, the version record and the
 manifest. The resources come either from a built executable or from
-compiling the resource script with windres.
+compiling the resource script with windres (given the build's generated
+directory, which holds the version header and the manifest).
 
 usage: check_resources.py ASSETS_DIR --exe PATH
-       check_resources.py ASSETS_DIR --windres WINDRES
+       check_resources.py ASSETS_DIR --windres WINDRES --include GENERATED_DIR
 """
+import argparse
 import pathlib
 import struct
 import subprocess
@@ -35,7 +37,13 @@ VERSION_STRINGS = {
 
 def resources_of_exe(path):
     """{(type, name): [(language, bytes)]} from a PE file's resource tree."""
-    import pefile
+    try:
+        import pefile
+    except ImportError:
+        sys.exit(f"{sys.executable} cannot import pefile, which reading the executable needs:"
+                 " install it (Debian: apt-get install python3-pefile; elsewhere:"
+                 " python3 -m pip install pefile) or configure with -DPython3_EXECUTABLE=PATH"
+                 " naming a Python that has it.")
     pe = pefile.PE(str(path), fast_load=True)
     pe.parse_data_directories(directories=[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_RESOURCE"]])
     found = {}
@@ -59,12 +67,13 @@ def read_res_id(data, at):
     return data[at:end].decode("utf-16-le"), end + 2
 
 
-def resources_of_script(windres, assets_dir):
+def resources_of_script(windres, assets_dir, generated_dir):
     """Compiles the resource script to a .res file and reads its entries."""
     with tempfile.TemporaryDirectory(prefix="rescheck-") as scratch:
         res = pathlib.Path(scratch) / "Paperwisp.res"
-        subprocess.run([windres, "-I", str(assets_dir), str(assets_dir / "Paperwisp.rc"),
-                        "-O", "res", "-o", str(res)], check=True)
+        subprocess.run([windres, "-I", str(generated_dir), "-I", str(assets_dir),
+                        str(assets_dir / "Paperwisp.rc"), "-O", "res", "-o", str(res)],
+                       check=True)
         data = res.read_bytes()
     found, at = {}, 0
     while at < len(data):
@@ -182,6 +191,9 @@ class Checker:
             return
         root = ElementTree.fromstring(data)
         everything = list(root.iter())
+        identity = root.find("{urn:schemas-microsoft-com:asm.v1}assemblyIdentity")
+        self.expect(identity is not None and identity.get("version") == "1.0.0.0",
+                    "manifest: the program's assembly version 1.0.0.0")
         controls = [e for e in everything if e.tag.endswith("assemblyIdentity")
                     and e.get("name") == "Microsoft.Windows.Common-Controls"]
         self.expect(len(controls) == 1 and controls[0].get("version") == "6.0.0.0",
@@ -195,13 +207,20 @@ class Checker:
 
 
 def main(argv):
-    if len(argv) != 4 or argv[2] not in ("--exe", "--windres"):
-        sys.exit(__doc__)
-    assets_dir = pathlib.Path(argv[1])
-    if argv[2] == "--exe":
-        resources = resources_of_exe(argv[3])
+    parser = argparse.ArgumentParser(usage=__doc__)
+    parser.add_argument("assets_dir", type=pathlib.Path)
+    source = parser.add_mutually_exclusive_group(required=True)
+    source.add_argument("--exe")
+    source.add_argument("--windres")
+    parser.add_argument("--include", type=pathlib.Path)
+    args = parser.parse_args(argv[1:])
+    assets_dir = args.assets_dir
+    if args.exe:
+        resources = resources_of_exe(args.exe)
+    elif args.include:
+        resources = resources_of_script(args.windres, assets_dir, args.include)
     else:
-        resources = resources_of_script(argv[3], assets_dir)
+        parser.error("--windres needs --include GENERATED_DIR")
     checker = Checker(resources, assets_dir)
     checker.icons()
     checker.pictures_and_sound()

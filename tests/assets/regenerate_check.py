@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/env python3
 """Runs the asset generator into a scratch directory and checks that it
 reproduces the committed assets byte for byte, with no committed file left
 over that the generator no longer writes.

@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/env python3
 """The About window, opened from the real popup menu of the tray icon."""
 
 import pw

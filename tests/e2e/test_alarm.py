@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/env python3
 """The alarm: its dialog opened from the real popup menu (where it opens,
 what Set reports in the real message boxes, the sound check box, hiding and
 reopening, bad input in each of its three boxes), and a short countdown that

@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/env python3
 """Soak: one Paperwisp through a long run of random user actions (tray clicks
 of every kind, popup menu items, note drags, roll-ups, hides, closes and
 typing, alarm sets with random input, the alert, About open and close), then

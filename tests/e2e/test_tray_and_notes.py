@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/env python3
 """Start-up, the tray icon, notes made from it, and the exit."""
 
 import pw

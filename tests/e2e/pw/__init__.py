@@ -38,7 +38,7 @@ A test file tests/e2e/test_*.py (CTest picks it up by its name):
 A test finds its session through PW_E2E_SESSION (the session directory).
 Without one, `pw.main()` starts a private session for the file and ends it
 afterwards, so a single file also runs on its own:
-    /usr/bin/python3 tests/e2e/test_about.py   (PW_APP_DIR, default build/x64)
+    python3 tests/e2e/test_about.py   (PW_APP_DIR, default build/x64)
 """
 
 from .app import App
