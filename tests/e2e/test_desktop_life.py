@@ -22,7 +22,7 @@ BM_GETCHECK = 0x00F0
 NOTE_TEXT1 = 0x1000 + 1  # the body's native id (the toolkit's id base plus its layout id)
 NOTE_SURFACE = (10, 15)  # bare sheet: a double click rolls the note up
 NOTE_CLOSE = (216, 16)  # the close picture
-NOTE_HEIGHT, NOTE_ROLLED_UP_HEIGHT = 282, 31
+NOTE_ROLLED_UP_HEIGHT = 31  # pixels (460 twips)
 SET_OK = "Alarm set successfully!"
 NO_MORE_NOTES = "No more notes can be opened. Close some notes and try again."
 FAIL_WINDOW_CREATION = "fail-window-creation"  # the marker PaperwispFaults.exe looks for
@@ -95,7 +95,8 @@ class DesktopLife(pw.TestCase):
         """Two notes with text, one rolled up and one moved; the alert open
         (a short countdown, with sound); then either Set's confirmation still
         open (`keep_box`), or the dialog open again holding other values."""
-        first, second = self.make_note(app, "Milk, eggs, bread"), self.make_note(app, "Ann: 5 pm €")
+        first = self.make_note(app, "Milk, eggs, bread")
+        second = self.make_note(app, "Ann: 5 pm €")
         self.roll_up(first)
         self.driver.move(second, 300, 200)
         pw.wait_until(lambda: self.driver.info(second)["rect"][:2] == [300, 200],
@@ -117,7 +118,6 @@ class DesktopLife(pw.TestCase):
         dialog.choose_mode(OPTION2)
         dialog.type_into(CBO_HOUR, "7")
         dialog.type_into(CBO_MINUTE, " 5")
-        return dialog
 
     # The end of the session.
     def test_session_end_unloads_every_window_and_ends_the_process(self):
@@ -185,7 +185,8 @@ class DesktopLife(pw.TestCase):
                     pw.wait_until(lambda: set(self.driver.tray_icons()) == icons,
                                   message="the icon to go")
                 with self.refusing_taskbar() as refusing:
-                    self.assertTrue(refusing["first"], "the real taskbar is found before the refusing one")
+                    self.assertTrue(refusing["first"],
+                                    "the real taskbar is found before the refusing one")
                     if app is None:
                         app = pw.App(self.driver, self.x, wait_for_tray=False)
                         self.addCleanup(app.stop)
