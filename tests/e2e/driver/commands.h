@@ -23,16 +23,20 @@ std::string CmdScreen(const Args& args);
 // Input and messages.
 std::string CmdPost(const Args& args);
 std::string CmdSend(const Args& args);
+std::string CmdRegisteredMessage(const Args& args);
 std::string CmdClick(const Args& args);
 std::string CmdKey(const Args& args);
 std::string CmdChars(const Args& args);
 std::string CmdClose(const Args& args);
 std::string CmdMove(const Args& args);
 std::string CmdCursor(const Args& args);
+std::string CmdEndSession(const Args& args);
 
 // The notification area.
 std::string CmdTray(const Args& args);
+std::string CmdTrayRemove(const Args& args);
 std::string CmdTooltips(const Args& args);
+std::string CmdRefusingTaskbar(const Args& args);
 
 // Processes started by the driver.
 std::string CmdPing(const Args& args);

@@ -59,6 +59,14 @@ std::string CmdPost(const Args& args) {
              : "false";
 }
 
+// regmessage NAME: the number of a registered window message (such as the
+// shell's "TaskbarCreated"), for post and send.
+std::string CmdRegisteredMessage(const Args& args) {
+  const UINT message = RegisterWindowMessageW(Widen(StrArg(args, 1)).c_str());
+  if (!message) throw CommandError("regmessage: RegisterWindowMessage failed");
+  return std::to_string(message);
+}
+
 // send HWND MSG [WPARAM] [LPARAM] [TIMEOUT_MS]: the receiver's result. Only
 // for messages without pointers; a sent message blocks while the receiver
 // runs a nested loop (a popup menu), so such messages are posted instead.

@@ -85,6 +85,16 @@ std::string CmdTray(const Args& args) {
   return Shell_NotifyIconW(NIM_MODIFY, &data) ? "true" : "false";
 }
 
+// trayremove HWND UID: removes the icon (HWND, UID) from the notification
+// area, as a taskbar that restarts forgets it; true if it was there.
+std::string CmdTrayRemove(const Args& args) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = reinterpret_cast<HWND>(static_cast<std::intptr_t>(IntArg(args, 1)));
+  data.uID = static_cast<UINT>(IntArg(args, 2));
+  return Shell_NotifyIconW(NIM_DELETE, &data) ? "true" : "false";
+}
+
 // tooltips: every tool of every tooltip window (the tray's tips among them).
 std::string CmdTooltips(const Args&) {
   std::vector<HWND> windows;

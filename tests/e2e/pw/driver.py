@@ -115,6 +115,16 @@ class Driver:
     def send(self, hwnd, message, wparam=0, lparam=0, timeout_ms=3000):
         return self.call("send", hwnd, message, wparam, lparam, timeout_ms)
 
+    def registered_message(self, name):
+        """The number of a registered window message, such as "TaskbarCreated"."""
+        return self.call("regmessage", name)
+
+    def end_session(self, pid, ending, lparam=0):
+        """Plays the end of a session to the process as Windows does:
+        WM_QUERYENDSESSION to each of its top-level windows, then
+        WM_ENDSESSION(ending). {windows, agreed: each answered yes}."""
+        return self.call("endsession", pid, int(bool(ending)), lparam)
+
     def click(self, hwnd, x, y, button="left", count="single"):
         """Posts the mouse messages of a click at client pixel (x, y)."""
         return self.call("click", hwnd, x, y, button, count)
@@ -138,6 +148,23 @@ class Driver:
     # Notification area.
     def tray_registered(self, hwnd, uid=TRAY_ICON_ID):
         return self.call("tray", hwnd, uid)
+
+    def tray_remove(self, hwnd, uid=TRAY_ICON_ID):
+        """Removes the icon, as a restarted taskbar has forgotten it."""
+        return self.call("trayremove", hwnd, uid)
+
+    def start_refusing_taskbar(self):
+        """Puts a taskbar that refuses every icon request in front of the
+        real one: {hwnd, first: the shell's own search finds it first}."""
+        return self.call("refusingtaskbar", "start")
+
+    def refused_requests(self):
+        """The requests it has refused so far: [{message: NIM_*, ms}]."""
+        return self.call("refusingtaskbar", "requests")
+
+    def stop_refusing_taskbar(self):
+        """Removes it; the requests it refused: [{message: NIM_*, ms}]."""
+        return self.call("refusingtaskbar", "stop")
 
     def tooltips(self):
         """[{tooltip, pid, owner, id, text}]: every tool of every tooltip

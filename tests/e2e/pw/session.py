@@ -59,6 +59,12 @@ class WineSession:
         return os.path.join(self.app_dir, "Paperwisp.exe")
 
     @property
+    def faults_exe(self):
+        """The program built with faults the tests switch on (see
+        src/win32/test_faults.h)."""
+        return os.path.join(self.app_dir, "PaperwispFaults.exe")
+
+    @property
     def driver_exe(self):
         return os.path.join(self.app_dir, "pwdriver.exe")
 
