@@ -17,7 +17,6 @@ from test_alarm import (ALERT_TITLE, CBO_HOUR, CBO_MINUTE, CMD_SET, DIALOG_TITLE
 ENDSESSION_CLOSEAPP = 0x00000001  # Restart Manager's request to close
 NIM_ADD, NIM_MODIFY = 0, 1
 TRAY_RETRY_SECONDS = 3.0
-WM_NULL = 0x0000
 BM_GETCHECK = 0x00F0
 NOTE_TEXT1 = 0x1000 + 1  # the body's native id (the toolkit's id base plus its layout id)
 NOTE_SURFACE = (10, 15)  # bare sheet: a double click rolls the note up
@@ -80,17 +79,6 @@ class DesktopLife(pw.TestCase):
                                      controls)
         return state
 
-    def assert_nothing_happens(self, app, watched, before):
-        """`watched()` stays `before` while the program handles what was
-        sent to it (a round trip to Form1 before and after a quiet spell)."""
-        self.driver.send(app.form1, WM_NULL)
-        deadline = time.monotonic() + QUIET
-        while time.monotonic() < deadline:
-            self.assertEqual(watched(), before)
-            time.sleep(0.1)
-        self.driver.send(app.form1, WM_NULL)
-        self.assertEqual(watched(), before)
-
     def busy_desktop(self, app, keep_box):
         """Two notes with text, one rolled up and one moved; the alert open
         (a short countdown, with sound); then either Set's confirmation still
@@ -144,7 +132,7 @@ class DesktopLife(pw.TestCase):
     def assert_cancelled_session_end_changes_nothing(self, app):
         before = self.snapshot(app)
         self.assertTrue(self.driver.end_session(app.pid, False)["agreed"])
-        self.assert_nothing_happens(app, lambda: self.snapshot(app), before)
+        app.assert_unchanged(before, lambda: self.snapshot(app), QUIET)
         self.assertTrue(app.tray_registered())
 
     def test_cancelled_session_end_changes_nothing(self):
@@ -275,7 +263,7 @@ class DesktopLife(pw.TestCase):
         app.tray_double_click()
         self.driver.click(note, *NOTE_SURFACE, count="double")
         self.driver.click(note, *NOTE_CLOSE)
-        self.assert_nothing_happens(app, desktop, before)
+        app.assert_unchanged(before, desktop, QUIET)
         app.press_ok(box)
         self.assertEqual(app.wait_exit(), 1)
 

@@ -89,21 +89,25 @@ class App:
 
     def assert_nothing_appears(self, watch=1.0):
         """Raises AssertionError if, within `watch` seconds, a window of the
-        program is created, destroyed, shown, hidden or retitled.
+        program is created, destroyed, shown, hidden or retitled."""
+        self.assert_unchanged(self._window_states(), self._window_states, watch)
+
+    def assert_unchanged(self, before, state, watch=1.0):
+        """Raises AssertionError unless `state()` stays `before` while the
+        program handles what it was sent.
 
         The program handles a message sent to it before the posted messages
         and the input waiting in its queue, so one answered message proves
         only that it reached its message loop. Hence a round trip, `watch`
-        seconds of looking at the window list, a second round trip, and the
-        list the same throughout."""
-        before = self._window_states()
+        seconds of looking, a second round trip, and the state the same
+        throughout."""
         self.driver.send(self.form1, WM_NULL)
         deadline = time.monotonic() + watch
         while time.monotonic() < deadline:
-            self._assert_windows_are(before)
+            self._assert_same(before, state())
             time.sleep(0.05)
         self.driver.send(self.form1, WM_NULL)
-        self._assert_windows_are(before)
+        self._assert_same(before, state())
 
     def _window_states(self):
         # A tooltip shows and hides by itself under a resting pointer: only
@@ -112,13 +116,16 @@ class App:
                        None if w["class"] == "tooltips_class32" else w["visible"])
                       for w in self.windows())
 
-    def _assert_windows_are(self, expected):
-        now = self._window_states()
-        if now != expected:
+    @staticmethod
+    def _assert_same(expected, now):
+        if now == expected:
+            return
+        if isinstance(now, list) and isinstance(expected, list):
             raise AssertionError(
                 f"the program's windows changed; new or changed: "
                 f"{sorted(set(now) - set(expected))}, gone or changed: "
                 f"{sorted(set(expected) - set(now))}")
+        raise AssertionError(f"the program changed: was {expected!r}, now {now!r}")
 
     def notes(self):
         """Visible notes (handles, ascending)."""
