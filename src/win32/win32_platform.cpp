@@ -9,6 +9,8 @@
 
 #include <cstddef>
 
+#include "win32/system_library.h"
+
 namespace win32 {
 
 // The program's records are the system's records, byte for byte.
@@ -90,8 +92,15 @@ ui::Handle Win32Platform::SetCursor(ui::Handle cursor) {
   return reinterpret_cast<ui::Handle>(::SetCursor(reinterpret_cast<HCURSOR>(cursor)));
 }
 
+// Without the sound library the sound is not heard, as when the system
+// cannot play it.
 int Win32Platform::sndPlaySoundA(const void* sound, std::uint32_t flags) {
-  return ::sndPlaySoundA(static_cast<LPCSTR>(sound), flags);
+  if (!soundLoaded_) {
+    soundLoaded_ = true;
+    if (HMODULE winmm = LoadSystemLibrary(L"winmm.dll"))
+      sndPlaySound_ = FindFunction<decltype(::sndPlaySoundA)>(winmm, "sndPlaySoundA");
+  }
+  return sndPlaySound_ ? sndPlaySound_(static_cast<LPCSTR>(sound), flags) : FALSE;
 }
 
 std::vector<std::uint8_t> Win32Platform::LoadCustomResource(int id, const char* type) {

@@ -2,6 +2,12 @@
 // arguments the program gives.
 #pragma once
 
+// windows.h must precede the system headers built on it.
+// clang-format off
+#include <windows.h>
+#include <mmsystem.h>
+// clang-format on
+
 #include "ui/platform.h"
 
 namespace win32 {
@@ -26,6 +32,12 @@ class Win32Platform final : public ui::Platform {
   ui::Handle SetCursor(ui::Handle cursor) override;
   int sndPlaySoundA(const void* sound, std::uint32_t flags) override;
   std::vector<std::uint8_t> LoadCustomResource(int id, const char* type) override;
+
+ private:
+  // The sound library loads on the first sound: the program starts faster
+  // without it, and most runs never play a sound.
+  bool soundLoaded_ = false;
+  decltype(&::sndPlaySoundA) sndPlaySound_ = nullptr;
 };
 
 }  // namespace win32

@@ -5,6 +5,7 @@
 
 #include "win32/command_ids.h"
 #include "win32/control_builder.h"
+#include "win32/picture_warm_up.h"
 #include "win32/text.h"
 #include "win32/win32_toolkit.h"
 #include "win32/window_frame.h"
@@ -35,6 +36,7 @@ Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
   toolkit_.WindowLoaded();
   counted_ = true;
   ready_ = true;
+  PostDecodePictures(hwnd_);
 }
 
 Win32Window::~Win32Window() {

@@ -6,6 +6,7 @@
 #include "win32/command_ids.h"
 #include "win32/form_painter.h"
 #include "win32/handles.h"
+#include "win32/picture_warm_up.h"
 #include "win32/win32_toolkit.h"
 #include "win32/win32_window.h"
 
@@ -98,6 +99,9 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEMOVE:
       OnMouseMove(wParam, lParam);
+      return 0;
+    case kDecodePicturesMessage:
+      if (Live()) DecodePictures(picture_, controls_);
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
