@@ -18,8 +18,7 @@ namespace {
 #ifdef FLOOR_LOADS_DLLS
 // What Paperwisp.exe imports beyond the floor's own kernel32, user32,
 // shell32 and msvcrt (bench/run.sh lists its imports).
-constexpr const wchar_t* kPaperwispDlls[] = {L"gdi32.dll", L"ole32.dll", L"comctl32.dll",
-                                             L"shlwapi.dll"};
+constexpr const wchar_t* kPaperwispDlls[] = {L"gdi32.dll", L"comctl32.dll", L"shlwapi.dll"};
 #endif
 
 constexpr UINT kCallbackMessage = WM_MOUSEMOVE;

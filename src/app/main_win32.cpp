@@ -23,15 +23,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!win32::RestrictDllSearchToSystemFolder())
     win32::ExitWithError("This version of Windows cannot restrict where DLLs are loaded from.");
   try {
-    win32::ComApartment com;
+    win32::ComApartment com;  // entered on first need
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&commonControls);
 
     // Declared in this order so that the program, with every window and
     // picture, is gone before the toolkit, which shuts the picture decoder
     // down.
-    win32::Win32Toolkit toolkit(instance);
-    win32::Win32Platform platform;
+    win32::Win32Toolkit toolkit(instance, com);
+    win32::Win32Platform platform(com);
     Program program(toolkit, platform, PAPERWISP_SITE_ADDRESS);
     program.Start();
     return win32::RunMessageLoop(toolkit.WindowClass());

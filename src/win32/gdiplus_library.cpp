@@ -27,6 +27,9 @@ const GdiplusFunctions& GdiplusLibrary::Functions() {
 }
 
 void GdiplusLibrary::Start() {
+  // GDI+ may decode through COM components (Wine's does, through Windows
+  // Imaging Components).
+  com_.Enter();
   HMODULE module = LoadSystemLibrary(L"gdiplus.dll");
   decltype(&Gdiplus::GdiplusStartup) startup = nullptr;
   GdiplusFunctions& f = functions_;

@@ -3,6 +3,7 @@
 // needs neither, and it is shut down after the last picture is gone.
 #pragma once
 
+#include "win32/com_apartment.h"
 #include "win32/gdiplus_include.h"
 
 namespace win32 {
@@ -25,7 +26,7 @@ struct GdiplusFunctions {
 
 class GdiplusLibrary {
  public:
-  GdiplusLibrary() = default;
+  explicit GdiplusLibrary(ComApartment& com) : com_(com) {}
   ~GdiplusLibrary();
   GdiplusLibrary(const GdiplusLibrary&) = delete;
   GdiplusLibrary& operator=(const GdiplusLibrary&) = delete;
@@ -37,6 +38,7 @@ class GdiplusLibrary {
  private:
   void Start();
 
+  ComApartment& com_;
   bool started_ = false;
   GdiplusFunctions functions_{};
   decltype(&Gdiplus::GdiplusShutdown) shutdown_ = nullptr;

@@ -15,7 +15,7 @@ namespace win32 {
 
 class PictureCache {
  public:
-  explicit PictureCache(HINSTANCE instance) : instance_(instance) {}
+  PictureCache(HINSTANCE instance, ComApartment& com) : instance_(instance), gdiplus_(com) {}
 
   // nullptr when the resource is missing: the holder then simply shows
   // nothing. The picture is decoded on its first use.

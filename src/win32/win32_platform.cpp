@@ -46,6 +46,7 @@ int Win32Platform::Shell_NotifyIconA(std::uint32_t message, ui::NotifyIconData* 
 std::intptr_t Win32Platform::ShellExecuteA(ui::Handle owner, const char* operation,
                                            const char* file, const char* parameters,
                                            const char* directory, int showCmd) {
+  com_.Enter();
   return reinterpret_cast<std::intptr_t>(
       ::ShellExecuteA(ToHwnd(owner), operation, file, parameters, directory, showCmd));
 }

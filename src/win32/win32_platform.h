@@ -9,11 +9,15 @@
 // clang-format on
 
 #include "ui/platform.h"
+#include "win32/com_apartment.h"
 
 namespace win32 {
 
 class Win32Platform final : public ui::Platform {
  public:
+  // ShellExecuteA enters `com` first.
+  explicit Win32Platform(ComApartment& com) : com_(com) {}
+
   int Shell_NotifyIconA(std::uint32_t message, ui::NotifyIconData* data) override;
   std::intptr_t ShellExecuteA(ui::Handle owner, const char* operation, const char* file,
                               const char* parameters, const char* directory, int showCmd) override;
@@ -34,6 +38,7 @@ class Win32Platform final : public ui::Platform {
   std::vector<std::uint8_t> LoadCustomResource(int id, const char* type) override;
 
  private:
+  ComApartment& com_;
   // The sound library loads on the first sound: the program starts faster
   // without it, and most runs never play a sound.
   bool soundLoaded_ = false;

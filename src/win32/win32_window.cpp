@@ -5,7 +5,7 @@
 
 #include "win32/command_ids.h"
 #include "win32/control_builder.h"
-#include "win32/picture_warm_up.h"
+#include "win32/deferred_set_up.h"
 #include "win32/text.h"
 #include "win32/win32_toolkit.h"
 #include "win32/window_frame.h"
@@ -36,7 +36,7 @@ Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
   toolkit_.WindowLoaded();
   counted_ = true;
   ready_ = true;
-  PostDecodePictures(hwnd_);
+  PostDeferredSetUp(hwnd_);
 }
 
 Win32Window::~Win32Window() {
@@ -60,7 +60,13 @@ void Win32Window::SetUpIcon() {
   // The icon at its own size (48 or 32 pixels): it is also the tray icon.
   icon_.reset(static_cast<HICON>(::LoadImageW(toolkit_.Instance(), MAKEINTRESOURCEW(layout_.icon),
                                               IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
-  if (!icon_) return;
+}
+
+// Deferred until the window is shown or its load handler has run: the
+// window system converts the icon for the desktop right away.
+void Win32Window::GiveIconToWindow() {
+  if (!icon_ || iconGiven_) return;
+  iconGiven_ = true;
   ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
   ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
 }
@@ -124,6 +130,7 @@ void Win32Window::FinishUnload() {
 
 void Win32Window::Show() {
   if (!hwnd_) return;
+  GiveIconToWindow();
   int command = SW_SHOW;
   if (pendingState_) {
     command = *pendingState_ == ui::WindowState::Minimized   ? SW_SHOWMINIMIZED

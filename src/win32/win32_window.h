@@ -80,6 +80,7 @@ class Win32Window final : public ui::Window {
   // Set-up after the native window exists.
   void Build();
   void SetUpIcon();
+  void GiveIconToWindow();
   void AddToolTips();
   void SetUpKeyboard();
   // Destroys the native window, if any, and stops counting it as loaded.
@@ -131,6 +132,7 @@ class Win32Window final : public ui::Window {
   MenuBar menus_;
   ControlSet controls_;
   UniqueIcon icon_;
+  bool iconGiven_ = false;
   ui::PictureRef picture_;
   std::unique_ptr<ToolTips> toolTips_;
   std::unique_ptr<KeyboardNavigator> navigator_;

@@ -4,9 +4,9 @@
 
 #include "win32/colors.h"
 #include "win32/command_ids.h"
+#include "win32/deferred_set_up.h"
 #include "win32/form_painter.h"
 #include "win32/handles.h"
-#include "win32/picture_warm_up.h"
 #include "win32/win32_toolkit.h"
 #include "win32/win32_window.h"
 
@@ -100,8 +100,10 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       OnMouseMove(wParam, lParam);
       return 0;
-    case kDecodePicturesMessage:
-      if (Live()) DecodePictures(picture_, controls_);
+    case kDeferredSetUpMessage:
+      if (!Live()) return 0;
+      GiveIconToWindow();
+      DecodePictures(picture_, controls_);
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
