@@ -4,9 +4,10 @@
 // message loop. Built the same way as Paperwisp.exe (statically, GUI), so the
 // difference between the two is the program's own start-up work.
 //
-// Built a second time with FLOOR_LOADS_DLLS (floor_dlls.exe), it first loads
-// the system DLLs that Paperwisp.exe links besides user32 and shell32, which
-// splits that difference into the loader's share and the rest.
+// Built a second time with FLOOR_LOADS_DLLS and Paperwisp's manifest
+// (floor_dlls.exe), it first loads the system DLLs that Paperwisp.exe links
+// besides user32 and shell32, in the same versions, which splits that
+// difference into the loader's share and the rest.
 #include <windows.h>
 // The shell header needs <windows.h> first.
 #include <shellapi.h>
