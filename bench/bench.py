@@ -39,15 +39,17 @@ CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 MIB = 1024 * 1024
 
 TARGETS = {
-    "startup_ratio": 1.2,       # Paperwisp / floor
+    "startup_ratio": 1.15,      # Paperwisp / floor
+    "note_1st_over_10th": 1.5,
     "note_30th_over_1st": 1.5,
+    "note_right_after_icon_over_10th": 1.5,
     "cycle_growth_mib": 1.0,
     "idle_cpu_percent": 1.0,
 }
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "winmm.dll",
-               "gdiplus.dll", "ole32.dll", "oleaut32.dll", "windowscodecs.dll", "comctl32.dll",
-               "shlwapi.dll", "advapi32.dll", "msvcrt.dll", "comdlg32.dll", "uxtheme.dll",
-               "imm32.dll", "version.dll"}
+# DLLs that Windows takes from the system folder only (KnownDLLs), and
+# comctl32, which the manifest binds: the only ones the exe may import.
+SYSTEM_FOLDER_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "ole32.dll",
+                      "oleaut32.dll", "advapi32.dll", "shlwapi.dll", "msvcrt.dll", "comctl32.dll"}
 BM_CLICK = 0x00F5
 COMBO_EDIT_ID = 1001
 ALARM_TITLE = "Alarm Me..."
@@ -192,6 +194,14 @@ def measure_startup(session, runs):
     return times
 
 
+def measure_first_note(session, runs):
+    """Times of a note asked for the moment the tray icon appears, each in a
+    fresh process; the first run only warms the caches."""
+    result = pwbench(session, "first-note", runs + 1, pw.windows_path(session.paperwisp_exe),
+                     pw.FORM1_TITLE)
+    return result["ms"][1:]
+
+
 def measure_program(session, driver):
     """Note creation, memory and the idle cost in one fresh process."""
     figures = {}
@@ -252,7 +262,7 @@ def footprint(i686_exe):
                       if s.Name.rstrip(b"\0").decode(errors="replace").startswith((".debug", "/")))
     size = os.path.getsize(i686_exe)
     return {"exe_bytes": size, "exe_bytes_without_debug": size - debug_bytes,
-            "imports": imports, "non_system_imports": [d for d in imports if d not in SYSTEM_DLLS]}
+            "imports": imports, "other_imports": [d for d in imports if d not in SYSTEM_FOLDER_DLLS]}
 
 
 # ---------------------------------------------------------------------------
@@ -262,7 +272,7 @@ def median(values):
     return statistics.median(values)
 
 
-def summarise(startups, programs, foot, runs):
+def summarise(startups, first_notes, programs, foot, runs):
     paperwisp = median(startups["paperwisp"])
     floor = median(startups["floor"])
     note_ms = [median([p["note_ms"][i] for p in programs]) for i in range(NOTES_TIMED)]
@@ -280,6 +290,10 @@ def summarise(startups, programs, foot, runs):
         "floor_startup_window_ms": median(startups["floor_window"]),
         "note_1st_ms": note_ms[0], "note_10th_ms": note_ms[9], "note_30th_ms": note_ms[29],
         "note_30th_over_1st": note_ms[29] / note_ms[0],
+        "note_1st_over_10th": note_ms[0] / note_ms[9],
+        "first_note_runs": len(first_notes),
+        "note_right_after_icon_ms": median(first_notes),
+        "note_right_after_icon_over_10th": median(first_notes) / note_ms[9],
         "rss_startup_mib": rss("rss_startup") / MIB,
         "rss_30_notes_mib": rss("rss_30_notes") / MIB,
         "rss_per_note_kib": median([(p["rss_30_notes"] - p["rss_startup"]) / NOTES_TIMED
@@ -296,7 +310,8 @@ def summarise(startups, programs, foot, runs):
         "idle_paints": median([p["idle_paints"] for p in programs]),
         "idle_timer_ticks": median([p["idle_timer_ticks"] for p in programs]),
         "footprint": foot,
-        "samples": {"startup_ms": startups, "programs": programs},
+        "samples": {"startup_ms": startups, "note_right_after_icon_ms": first_notes,
+                    "programs": programs},
     }
     s["targets"] = {key: {"target": limit, "value": s[key], "holds": s[key] <= limit}
                     for key, limit in TARGETS.items()}
@@ -318,11 +333,15 @@ def table(s):
         ("Start-up to tray icon, floor loading Paperwisp's DLLs",
          f"{s['floor_dlls_startup_ms']:.0f} ms", ""),
         ("Start-up ratio Paperwisp / floor", f"{s['startup_ratio']:.2f}",
-         f"<= 1.2: {verdict('startup_ratio')}"),
-        ("Note creation, 1st", f"{s['note_1st_ms']:.1f} ms", ""),
+         f"<= {t['startup_ratio']['target']}: {verdict('startup_ratio')}"),
+        ("Note creation, 1st", f"{s['note_1st_ms']:.1f} ms",
+         f"1st/10th {s['note_1st_over_10th']:.2f} <= 1.5: {verdict('note_1st_over_10th')}"),
         ("Note creation, 10th", f"{s['note_10th_ms']:.1f} ms", ""),
         ("Note creation, 30th", f"{s['note_30th_ms']:.1f} ms",
          f"30th/1st {s['note_30th_over_1st']:.2f} <= 1.5: {verdict('note_30th_over_1st')}"),
+        ("Note asked for as the tray icon appears", f"{s['note_right_after_icon_ms']:.1f} ms",
+         f"/10th {s['note_right_after_icon_over_10th']:.2f} <= 1.5: "
+         f"{verdict('note_right_after_icon_over_10th')}"),
         ("Resident memory after start-up", f"{s['rss_startup_mib']:.1f} MiB", ""),
         ("Resident memory with 30 notes", f"{s['rss_30_notes_mib']:.1f} MiB",
          f"{s['rss_per_note_kib']:.0f} KiB per note"),
@@ -340,8 +359,8 @@ def table(s):
          f"{s['idle_timer_ticks']:.0f} timer ticks (countdown running)"),
         ("i686 Paperwisp.exe", f"{foot['exe_bytes'] / 1024:.0f} KiB",
          f"{foot['exe_bytes_without_debug'] / 1024:.0f} KiB without debugging sections"),
-        ("DLLs it imports", f"{len(foot['imports'])}, non-system: "
-         + (", ".join(foot["non_system_imports"]) or "none"), ", ".join(foot["imports"])),
+        ("DLLs it imports", f"{len(foot['imports'])}, others than KnownDLLs and comctl32: "
+         + (", ".join(foot["other_imports"]) or "none"), ", ".join(foot["imports"])),
     ]
     widths = [max(len(r[i]) for r in rows) for i in range(2)]
     lines = [f"| {'Measure':<{widths[0]}} | {'Median':<{widths[1]}} | Note |",
@@ -358,7 +377,8 @@ def main():
     parser.add_argument("--runs", type=int, default=5,
                         help="runs of the note, memory and idle measurements")
     parser.add_argument("--startup-runs", type=int, default=15,
-                        help="start-ups of each program (cheaper and noisier, so more)")
+                        help="start-ups of each program, and notes asked for right after"
+                        " start-up (cheaper and noisier, so more)")
     parser.add_argument("--results", default=os.path.join(HERE, "results"))
     args = parser.parse_args()
     for exe in ("floor.exe", "floor_dlls.exe", "pwbench.exe"):
@@ -371,6 +391,8 @@ def main():
     try:
         startups = measure_startup(session, args.startup_runs)
         print(f"start-up: {len(startups['paperwisp'])} rounds done", file=sys.stderr)
+        first_notes = measure_first_note(session, args.startup_runs)
+        print(f"note right after the icon: {len(first_notes)} runs done", file=sys.stderr)
         programs = []
         for run in range(args.runs):
             driver = TracingDriver(session, os.path.join(session_dir, f"trace-{run}.log"))
@@ -382,7 +404,7 @@ def main():
     finally:
         session.stop()
         shutil.rmtree(session_dir, ignore_errors=True)
-    summary = summarise(startups, programs, footprint(args.i686_exe), args.runs)
+    summary = summarise(startups, first_notes, programs, footprint(args.i686_exe), args.runs)
     summary["date"] = datetime.date.today().isoformat()
     print(table(summary))
     os.makedirs(args.results, exist_ok=True)

@@ -4,9 +4,10 @@
 // message loop. Built the same way as Paperwisp.exe (statically, GUI), so the
 // difference between the two is the program's own start-up work.
 //
-// Built a second time with FLOOR_LOADS_DLLS (floor_dlls.exe), it first loads
-// the system DLLs that Paperwisp.exe links besides user32 and shell32, which
-// splits that difference into the loader's share and the rest.
+// Built a second time with FLOOR_LOADS_DLLS and Paperwisp's manifest
+// (floor_dlls.exe), it first loads the system DLLs that Paperwisp.exe links
+// besides user32 and shell32, in the same versions, which splits that
+// difference into the loader's share and the rest.
 #include <windows.h>
 // The shell header needs <windows.h> first.
 #include <shellapi.h>
@@ -18,8 +19,7 @@ namespace {
 #ifdef FLOOR_LOADS_DLLS
 // What Paperwisp.exe imports beyond the floor's own kernel32, user32,
 // shell32 and msvcrt (bench/run.sh lists its imports).
-constexpr const wchar_t* kPaperwispDlls[] = {L"gdi32.dll", L"winmm.dll",    L"gdiplus.dll",
-                                             L"ole32.dll", L"comctl32.dll", L"shlwapi.dll"};
+constexpr const wchar_t* kPaperwispDlls[] = {L"gdi32.dll", L"comctl32.dll", L"shlwapi.dll"};
 #endif
 
 constexpr UINT kCallbackMessage = WM_MOUSEMOVE;

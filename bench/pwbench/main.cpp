@@ -7,8 +7,11 @@
 //                             time until its window TITLE exists, and until
 //                             that window has a tray icon (id 1); then the
 //                             icon is removed and EXE ended
+//   first-note RUNS EXE TITLE RUNS times: start EXE and, as soon as its window
+//                             TITLE has a tray icon, a tray double click;
+//                             time until the note is shown and painted
 //   notes PID FORM1 COUNT     COUNT tray double clicks, one after another;
-//                             time of each until its note is shown
+//                             time of each until its note is shown and painted
 //   cycles PID FORM1 COUNT    COUNT times: a note by double click, then closed
 //   close-notes PID           close every note of PID
 //   memory PID                working set and private bytes of PID
@@ -55,11 +58,69 @@ void TrayDoubleClick(HWND form1) {
   PostMessageW(form1, WM_MOUSEMOVE, kTrayIconId, kLeftDoubleClick);
 }
 
+// Waits until `pid` shows a note that is not among `before` and has painted
+// it: UpdateWindow on another process's window returns once that process
+// has painted what was still unpainted.
+bool WaitForNewNote(DWORD pid, const std::vector<HWND>& before) {
+  HWND note = nullptr;
+  const bool shown = WaitFor(
+      [&] {
+        for (HWND w : WindowsOf(pid, kNoteTitle, true))
+          if (std::find(before.begin(), before.end(), w) == before.end()) note = w;
+        return note != nullptr;
+      },
+      kTimeoutMs);
+  if (shown) UpdateWindow(note);
+  return shown;
+}
+
 // Lets the program finish what the last action started (handlers, repaints).
 void Settle(HWND form1) {
   DWORD_PTR result;
   SendMessageTimeoutW(form1, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
   Sleep(100);
+}
+
+// A program started and running up to its tray icon.
+struct Started {
+  PROCESS_INFORMATION process{};
+  HWND hwnd = nullptr;  // its window with the tray icon
+  double windowMs = 0;  // until the window existed
+  double iconMs = 0;    // until its tray icon was registered
+  bool registered = false;
+};
+
+Started StartUntilIcon(const std::wstring& exe, const std::wstring& title) {
+  std::wstring directory = exe.substr(0, exe.find_last_of(L"\\/"));
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  Started started;
+  const double begin = NowMs();
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      directory.c_str(), &startup, &started.process))
+    Fail("CreateProcess failed");
+  started.registered = WaitFor(
+      [&] {
+        if (!started.hwnd) {
+          const std::vector<HWND> found = WindowsOf(started.process.dwProcessId, title, false);
+          if (found.empty()) return false;
+          started.hwnd = found.front();
+          started.windowMs = NowMs() - begin;
+        }
+        return pwbench::TrayIconRegistered(started.hwnd, kTrayIconId);
+      },
+      kTimeoutMs);
+  started.iconMs = NowMs() - begin;
+  return started;
+}
+
+void Stop(const Started& started) {
+  if (started.hwnd) pwbench::RemoveTrayIcon(started.hwnd, kTrayIconId);
+  TerminateProcess(started.process.hProcess, 0);
+  WaitForSingleObject(started.process.hProcess, 10000);
+  CloseHandle(started.process.hThread);
+  CloseHandle(started.process.hProcess);
 }
 
 struct StartTimes {
@@ -68,36 +129,10 @@ struct StartTimes {
 };
 
 StartTimes StartOnce(const std::wstring& exe, const std::wstring& title) {
-  std::wstring directory = exe.substr(0, exe.find_last_of(L"\\/"));
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  const double begin = NowMs();
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      directory.c_str(), &startup, &process))
-    Fail("CreateProcess failed");
-  HWND hwnd = nullptr;
-  double windowMs = 0;
-  const bool registered = WaitFor(
-      [&] {
-        if (!hwnd) {
-          const std::vector<HWND> found = WindowsOf(process.dwProcessId, title, false);
-          if (found.empty()) return false;
-          hwnd = found.front();
-          windowMs = NowMs() - begin;
-        }
-        return pwbench::TrayIconRegistered(hwnd, kTrayIconId);
-      },
-      kTimeoutMs);
-  const double elapsed = NowMs() - begin;
-  if (hwnd) pwbench::RemoveTrayIcon(hwnd, kTrayIconId);
-  TerminateProcess(process.hProcess, 0);
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  if (!registered) Fail("no tray icon");
-  return {windowMs, elapsed};
+  const Started started = StartUntilIcon(exe, title);
+  Stop(started);
+  if (!started.registered) Fail("no tray icon");
+  return {started.windowMs, started.iconMs};
 }
 
 // Interleaved, so that a slow spell of the machine hits every program alike.
@@ -120,15 +155,36 @@ int Startup(int runs, int programs, wchar_t** exeAndTitle) {
   return 0;
 }
 
+// The first note asked for the moment the tray icon is there, with no pause
+// for anything the program still does after registering it.
+int FirstNote(int runs, const std::wstring& exe, const std::wstring& title) {
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    const Started started = StartUntilIcon(exe, title);
+    bool shown = false;
+    if (started.registered) {
+      const double begin = NowMs();
+      TrayDoubleClick(started.hwnd);
+      shown = WaitForNewNote(started.process.dwProcessId, {});
+      times.push_back(NowMs() - begin);
+    }
+    Stop(started);
+    if (!started.registered) Fail("no tray icon");
+    if (!shown) Fail("no note shown");
+    Sleep(200);
+  }
+  std::printf("{\"ms\":%s}\n", Join(times).c_str());
+  return 0;
+}
+
 int Notes(DWORD pid, HWND form1, int count) {
   std::vector<double> times;
   for (int i = 0; i < count; ++i) {
     Settle(form1);
-    const std::size_t before = WindowsOf(pid, kNoteTitle, true).size();
+    const std::vector<HWND> before = WindowsOf(pid, kNoteTitle, true);
     const double begin = NowMs();
     TrayDoubleClick(form1);
-    if (!WaitFor([&] { return WindowsOf(pid, kNoteTitle, true).size() > before; }, kTimeoutMs))
-      Fail("no note shown");
+    if (!WaitForNewNote(pid, before)) Fail("no note shown");
     times.push_back(NowMs() - begin);
   }
   Settle(form1);
@@ -187,6 +243,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"startup" && argc >= 5 && argc % 2 == 1)
     return Startup(_wtoi(argv[2]), (argc - 3) / 2, argv + 3);
+  if (command == L"first-note" && argc == 5) return FirstNote(_wtoi(argv[2]), argv[3], argv[4]);
   if (command == L"notes" && argc == 5)
     return Notes(_wtoi(argv[2]), HandleArg(argv[3]), _wtoi(argv[4]));
   if (command == L"cycles" && argc == 5)

@@ -12,26 +12,30 @@
 #include "app/program.h"
 #include "win32/com_apartment.h"
 #include "win32/fatal_error.h"
-#include "win32/gdiplus_session.h"
 #include "win32/message_loop.h"
+#include "win32/system_library.h"
 #include "win32/win32_platform.h"
 #include "win32/win32_toolkit.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Before anything can load a DLL: the program and the system DLLs it uses
+  // take DLLs from the system folder only, never from the program's folder.
+  if (!win32::RestrictDllSearchToSystemFolder())
+    win32::ExitWithError("This version of Windows cannot restrict where DLLs are loaded from.");
   try {
-    win32::ComApartment com;
-    win32::GdiplusSession gdiplus;
+    win32::ComApartment com;  // entered on first need
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&commonControls);
 
     // Declared in this order so that the program, with every window and
-    // picture, is gone before the toolkit and GDI+.
-    win32::Win32Toolkit toolkit(instance);
-    win32::Win32Platform platform;
+    // picture, is gone before the toolkit, which shuts the picture decoder
+    // down.
+    win32::Win32Toolkit toolkit(instance, com);
+    win32::Win32Platform platform(com);
     win32::FatalErrorCleanup cleanup([&] {
       toolkit.BeginEnding();
       platform.RemoveTrayIcon();
-      platform.sndPlaySoundA(nullptr, 0);
+      platform.StopSound();
     });
     Program program(toolkit, platform, PAPERWISP_SITE_ADDRESS);
     program.Start();

@@ -1,5 +1,7 @@
-// COM on the user-interface thread: the shell may hand ShellExecute over to
-// extensions that need it.
+// COM on the user-interface thread, entered on first need: the shell may
+// hand ShellExecute over to extensions that need it, and the picture decoder
+// may build on COM. The tray icon needs neither, so COM and its DLLs stay
+// out of the program's start.
 #pragma once
 
 // windows.h must precede the system headers built on it.
@@ -12,17 +14,18 @@ namespace win32 {
 
 class ComApartment {
  public:
-  ComApartment()
-      : initialized_(SUCCEEDED(
-            ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-  ~ComApartment() {
-    if (initialized_) ::CoUninitialize();
-  }
+  ComApartment() = default;
+  ~ComApartment();
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
 
+  // Enters a single-threaded apartment, unless that was tried before. Should
+  // it fail, what needs COM fails as it would without it.
+  void Enter();
+
  private:
-  bool initialized_;
+  bool tried_ = false;
+  decltype(&::CoUninitialize) leave_ = nullptr;  // set once entered
 };
 
 }  // namespace win32

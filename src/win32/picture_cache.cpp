@@ -12,7 +12,8 @@ ui::PictureRef PictureCache::Get(int resourceId) {
   HGLOBAL loaded = info ? ::LoadResource(instance_, info) : nullptr;
   const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
   const DWORD size = info ? ::SizeofResource(instance_, info) : 0;
-  ui::PictureRef picture = Win32Picture::Decode(resourceId, bytes, size);
+  if (!bytes || size == 0) return nullptr;
+  ui::PictureRef picture = std::make_shared<const Win32Picture>(gdiplus_, resourceId, bytes, size);
   pictures_[resourceId] = picture;
   return picture;
 }

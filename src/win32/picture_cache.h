@@ -1,6 +1,6 @@
-// Pictures are decoded from the program's RCDATA resources. A picture that
-// several windows show (the note sheet of every note) is decoded once and
-// shared for as long as any window holds it.
+// Pictures come from the program's RCDATA resources. A picture that several
+// windows show (the note sheet of every note) is one object, shared for as
+// long as any window holds it, and decoded once.
 #pragma once
 
 #include <windows.h>
@@ -9,19 +9,21 @@
 #include <memory>
 
 #include "ui/window.h"
+#include "win32/gdiplus_library.h"
 
 namespace win32 {
 
 class PictureCache {
  public:
-  explicit PictureCache(HINSTANCE instance) : instance_(instance) {}
+  PictureCache(HINSTANCE instance, ComApartment& com) : instance_(instance), gdiplus_(com) {}
 
-  // nullptr when the resource is missing or is no picture: the holder then
-  // simply shows nothing.
+  // nullptr when the resource is missing: the holder then simply shows
+  // nothing. The picture is decoded on its first use.
   ui::PictureRef Get(int resourceId);
 
  private:
   HINSTANCE instance_;
+  GdiplusLibrary gdiplus_;  // every picture uses it
   std::map<int, std::weak_ptr<const ui::Picture>> pictures_;
 };
 

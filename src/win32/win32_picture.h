@@ -1,42 +1,46 @@
-// A picture decoded from a complete GIF or JPEG file, drawn at its own pixel
-// size. Immutable once decoded, so windows share it freely.
+// A picture carried as a complete GIF or JPEG file and drawn at its own pixel
+// size. It is decoded on first use, not when a window takes it: a window
+// holds pictures that it draws later or never (the controller's note
+// pictures), and the decoder itself is loaded only then. Shared freely
+// between windows; used on the user-interface thread only.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
-#include <memory>
 
 #include "ui/window.h"
-
-namespace Gdiplus {
-class Bitmap;
-}
+#include "win32/gdiplus_library.h"
 
 namespace win32 {
 
 class Win32Picture final : public ui::Picture {
  public:
-  // nullptr when the bytes are not a picture the decoder understands.
-  static std::shared_ptr<const Win32Picture> Decode(int resourceId, const void* bytes,
-                                                    std::size_t size);
+  // `bytes` must outlive the picture (a resource of the program).
+  Win32Picture(GdiplusLibrary& gdiplus, int resourceId, const void* bytes, std::size_t size);
   ~Win32Picture() override;
   Win32Picture(const Win32Picture&) = delete;
   Win32Picture& operator=(const Win32Picture&) = delete;
 
   int ResourceId() const override { return resourceId_; }
 
+  // Decodes the picture unless that was done before. Bytes the decoder does
+  // not understand make an empty picture, which draws nothing. Throws
+  // std::runtime_error when GDI+ cannot be loaded.
+  void Decode() const;
   // Unscaled, top-left corner at (x, y); transparent pixels leave the DC as
   // it was.
   void Draw(HDC dc, int x, int y) const;
 
  private:
-  Win32Picture(int resourceId, std::unique_ptr<Gdiplus::Bitmap> bitmap);
-
+  GdiplusLibrary& gdiplus_;
   int resourceId_;
-  std::unique_ptr<Gdiplus::Bitmap> bitmap_;
-  int width_;
-  int height_;
+  const void* bytes_;
+  std::size_t size_;
+  mutable bool decoded_ = false;
+  mutable Gdiplus::GpBitmap* bitmap_ = nullptr;  // owned; nullptr when empty
+  mutable int width_ = 0;
+  mutable int height_ = 0;
 };
 
 // The drawable picture behind a shared reference, or nullptr.

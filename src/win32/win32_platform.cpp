@@ -9,6 +9,8 @@
 
 #include <cstddef>
 
+#include "win32/system_library.h"
+
 namespace win32 {
 
 // The program's records are the system's records, byte for byte.
@@ -52,6 +54,7 @@ void Win32Platform::RemoveTrayIcon() {
 std::intptr_t Win32Platform::ShellExecuteA(ui::Handle owner, const char* operation,
                                            const char* file, const char* parameters,
                                            const char* directory, int showCmd) {
+  com_.Enter();
   return reinterpret_cast<std::intptr_t>(
       ::ShellExecuteA(ToHwnd(owner), operation, file, parameters, directory, showCmd));
 }
@@ -98,8 +101,19 @@ ui::Handle Win32Platform::SetCursor(ui::Handle cursor) {
   return reinterpret_cast<ui::Handle>(::SetCursor(reinterpret_cast<HCURSOR>(cursor)));
 }
 
+// Without the sound library the sound is not heard, as when the system
+// cannot play it.
 int Win32Platform::sndPlaySoundA(const void* sound, std::uint32_t flags) {
-  return ::sndPlaySoundA(static_cast<LPCSTR>(sound), flags);
+  if (!soundLoaded_) {
+    soundLoaded_ = true;
+    if (HMODULE winmm = LoadSystemLibrary(L"winmm.dll"))
+      sndPlaySound_ = FindFunction<decltype(::sndPlaySoundA)>(winmm, "sndPlaySoundA");
+  }
+  return sndPlaySound_ ? sndPlaySound_(static_cast<LPCSTR>(sound), flags) : FALSE;
+}
+
+void Win32Platform::StopSound() {
+  if (sndPlaySound_) sndPlaySound_(nullptr, 0);
 }
 
 std::vector<std::uint8_t> Win32Platform::LoadCustomResource(int id, const char* type) {

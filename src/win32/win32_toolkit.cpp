@@ -5,13 +5,13 @@
 
 namespace win32 {
 
-Win32Toolkit::Win32Toolkit(HINSTANCE instance)
+Win32Toolkit::Win32Toolkit(HINSTANCE instance, ComApartment& com)
     : instance_(instance),
       metrics_(ScreenMetrics::Query()),
       windowClass_(instance),
       fonts_(metrics_.DpiY()),
       icons_(instance),
-      pictures_(instance),
+      pictures_(instance, com),
       // Broadcast by the shell when the taskbar starts (again).
       taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
 

@@ -17,7 +17,8 @@ namespace win32 {
 class Win32Toolkit final : public ui::Toolkit {
  public:
   // Throws std::runtime_error when the windows' class cannot be registered.
-  explicit Win32Toolkit(HINSTANCE instance);
+  // The pictures' decoder enters `com` when it starts.
+  Win32Toolkit(HINSTANCE instance, ComApartment& com);
   Win32Toolkit(const Win32Toolkit&) = delete;
   Win32Toolkit& operator=(const Win32Toolkit&) = delete;
 

@@ -5,6 +5,7 @@
 
 #include "win32/command_ids.h"
 #include "win32/control_builder.h"
+#include "win32/deferred_set_up.h"
 #include "win32/test_faults.h"
 #include "win32/text.h"
 #include "win32/win32_toolkit.h"
@@ -41,6 +42,7 @@ Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
   toolkit_.WindowLoaded();
   counted_ = true;
   MarkBuilt();
+  PostDeferredSetUp(hwnd_);
 }
 
 Win32Window::~Win32Window() {
@@ -61,7 +63,13 @@ void Win32Window::Build() {
 void Win32Window::SetUpIcon() {
   if (!layout_.icon) return;
   icon_ = toolkit_.Icons().Get(layout_.icon);
-  if (!icon_) return;
+}
+
+// Deferred until the window is shown or its load handler has run: the
+// window system converts the icon for the desktop right away.
+void Win32Window::GiveIconToWindow() {
+  if (!icon_ || iconGiven_) return;
+  iconGiven_ = true;
   ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 }
@@ -95,6 +103,7 @@ void Win32Window::Destroy() {
 
 void Win32Window::Show() {
   if (!hwnd_) return;
+  GiveIconToWindow();
   int command = SW_SHOW;
   if (pendingState_) {
     command = *pendingState_ == ui::WindowState::Minimized   ? SW_SHOWMINIMIZED

@@ -78,6 +78,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   // Set-up after the native window exists.
   void Build();
   void SetUpIcon();
+  void GiveIconToWindow();
   void AddToolTips();
   void SetUpKeyboard();
   // Destroys the native window, if any, and stops counting it as loaded.
@@ -117,6 +118,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   MenuBar menus_;
   ControlSet controls_;
   HICON icon_ = nullptr;  // shared by the toolkit
+  bool iconGiven_ = false;
   ui::PictureRef picture_;
   std::unique_ptr<ToolTips> toolTips_;
   std::unique_ptr<KeyboardNavigator> navigator_;

@@ -4,6 +4,7 @@
 
 #include "win32/colors.h"
 #include "win32/command_ids.h"
+#include "win32/deferred_set_up.h"
 #include "win32/form_painter.h"
 #include "win32/handles.h"
 #include "win32/win32_toolkit.h"
@@ -101,6 +102,11 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEMOVE:
       OnMouseMove(wParam, lParam);
+      return 0;
+    case kDeferredSetUpMessage:
+      if (!Live()) return 0;
+      GiveIconToWindow();
+      DecodePictures(picture_, controls_);
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:

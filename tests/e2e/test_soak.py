@@ -100,23 +100,6 @@ def note_origin(slot):
             pw.twips_to_pixels(slot * 1000 + 300))
 
 
-def linux_processes(session, exe_name="Paperwisp.exe"):
-    """Linux process ids of `exe_name` running in the session's prefix."""
-    prefix = f"WINEPREFIX={session.prefix}".encode()
-    found = set()
-    for entry in os.listdir("/proc"):
-        try:
-            with open(f"/proc/{entry}/cmdline", "rb") as f:
-                argv0 = f.read().split(b"\0")[0]
-            with open(f"/proc/{entry}/environ", "rb") as f:
-                environment = f.read().split(b"\0")
-        except (OSError, ValueError):
-            continue
-        if argv0.endswith(exe_name.encode()) and prefix in environment:
-            found.add(int(entry))
-    return found
-
-
 def memory_bytes(pid):
     """Resident memory of process `pid`, in bytes: all of it (VmRSS), and its
     anonymous and file-backed parts."""
@@ -141,9 +124,9 @@ class SoakRun:
         self.rng = rng
         self.driver = test.driver
         self.x = test.x
-        before = linux_processes(test.session)
+        before = test.session.linux_processes()
         self.app = test.start_app()
-        new = pw.wait_until(lambda: linux_processes(test.session) - before, TIMEOUT,
+        new = pw.wait_until(lambda: test.session.linux_processes() - before, TIMEOUT,
                             message="the program's Linux process")
         self.linux_pid = max(new)
         self.notes = {}  # hwnd -> Note

@@ -129,16 +129,37 @@ class WineSession:
         with open(browser, "w") as f:
             f.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{self.browser_log}'\n")
         os.chmod(browser, 0o755)
-        reg = os.path.join(directory, "settings.reg")
+        self.import_registry("[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"
+                             "\"Managed\"=\"N\"\r\n\"Decorated\"=\"N\"\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\r\n"
+                             f"\"Browsers\"=\"{browser}\"\r\n")
+        subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
+
+    def import_registry(self, entries):
+        """Imports `entries` (the body of a .reg file: keys and values, or
+        [-key] to remove a key) into the prefix's registry."""
+        reg = os.path.join(self.directory, "import.reg")
         with open(reg, "w", encoding="utf-16") as f:
-            f.write("Windows Registry Editor Version 5.00\r\n\r\n"
-                    "[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"
-                    "\"Managed\"=\"N\"\r\n\"Decorated\"=\"N\"\r\n\r\n"
-                    "[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\r\n"
-                    f"\"Browsers\"=\"{browser}\"\r\n")
+            f.write("Windows Registry Editor Version 5.00\r\n\r\n" + entries)
         subprocess.run(["wine", "regedit", "/S", windows_path(reg)], env=self.env, check=True,
                        timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
+        os.remove(reg)
+
+    def linux_processes(self, exe_name="Paperwisp.exe"):
+        """Linux process ids of `exe_name` running in this prefix."""
+        prefix = f"WINEPREFIX={self.prefix}".encode()
+        found = set()
+        for entry in os.listdir("/proc"):
+            try:
+                with open(f"/proc/{entry}/cmdline", "rb") as f:
+                    argv0 = f.read().split(b"\0")[0]
+                with open(f"/proc/{entry}/environ", "rb") as f:
+                    environment = f.read().split(b"\0")
+            except (OSError, ValueError):
+                continue
+            if argv0.endswith(exe_name.encode()) and prefix in environment:
+                found.add(int(entry))
+        return found
 
     def stop(self):
         """Ends every Wine process of this prefix, then the server and the
