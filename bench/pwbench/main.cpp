@@ -58,20 +58,27 @@ void TrayDoubleClick(HWND form1) {
   PostMessageW(form1, WM_MOUSEMOVE, kTrayIconId, kLeftDoubleClick);
 }
 
-// Waits until `pid` shows a note that is not among `before` and has painted
-// it: UpdateWindow on another process's window returns once that process
-// has painted what was still unpainted.
-bool WaitForNewNote(DWORD pid, const std::vector<HWND>& before) {
+// The note that `pid` shows and that is not among `before`, once there is
+// one; nullptr when none comes in time.
+HWND WaitForNoteWindow(DWORD pid, const std::vector<HWND>& before) {
   HWND note = nullptr;
-  const bool shown = WaitFor(
+  WaitFor(
       [&] {
         for (HWND w : WindowsOf(pid, kNoteTitle, true))
           if (std::find(before.begin(), before.end(), w) == before.end()) note = w;
         return note != nullptr;
       },
       kTimeoutMs);
-  if (shown) UpdateWindow(note);
-  return shown;
+  return note;
+}
+
+// Waits until `pid` shows a new note and has painted it: UpdateWindow on
+// another process's window returns once that process has painted what was
+// still unpainted.
+bool WaitForNewNote(DWORD pid, const std::vector<HWND>& before) {
+  HWND note = WaitForNoteWindow(pid, before);
+  if (note) UpdateWindow(note);
+  return note != nullptr;
 }
 
 // Lets the program finish what the last action started (handlers, repaints).
@@ -197,15 +204,8 @@ int Cycles(DWORD pid, HWND form1, int count) {
   for (int i = 0; i < count; ++i) {
     const std::vector<HWND> before = WindowsOf(pid, kNoteTitle, false);
     TrayDoubleClick(form1);
-    HWND note = nullptr;
-    const bool shown = WaitFor(
-        [&] {
-          for (HWND w : WindowsOf(pid, kNoteTitle, true))
-            if (std::find(before.begin(), before.end(), w) == before.end()) note = w;
-          return note != nullptr;
-        },
-        kTimeoutMs);
-    if (!shown) Fail("no note shown");
+    HWND note = WaitForNoteWindow(pid, before);
+    if (!note) Fail("no note shown");
     PostMessageW(note, WM_CLOSE, 0, 0);
     if (!WaitFor([&] { return !IsWindow(note); }, kTimeoutMs)) Fail("note did not close");
   }

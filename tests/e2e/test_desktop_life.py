@@ -127,7 +127,7 @@ class DesktopLife(pw.TestCase):
                 self.assertEqual(app.windows(), [])
                 # Nothing brings the icon back as the program goes.
                 time.sleep(QUIET)
-                self.assertEqual(set(self.driver.tray_icons()), others)
+                self.assertLessEqual(set(self.driver.tray_icons()), others)
 
     def assert_cancelled_session_end_changes_nothing(self, app):
         before = self.snapshot(app)
@@ -164,14 +164,18 @@ class DesktopLife(pw.TestCase):
     def test_a_refused_icon_is_retried_until_the_taskbar_takes_it(self):
         for case in ("at start", "after a taskbar restart"):
             with self.subTest(case):
+                # Other programs' icons; one of a program that ended may
+                # still go away meanwhile, which is none of this test's
+                # business: only icons that come are looked at.
                 icons = set(self.driver.tray_icons())
+                def icons_come():
+                    return set(self.driver.tray_icons()) - icons
                 app = None
                 if case == "after a taskbar restart":
                     # A restarted taskbar has forgotten every icon.
                     app = self.start_app()
                     self.driver.tray_remove(app.form1)
-                    pw.wait_until(lambda: set(self.driver.tray_icons()) == icons,
-                                  message="the icon to go")
+                    pw.wait_until(lambda: not icons_come(), message="the icon to go")
                 with self.refusing_taskbar() as refusing:
                     self.assertTrue(refusing["first"],
                                     "the real taskbar is found before the refusing one")
@@ -185,24 +189,26 @@ class DesktopLife(pw.TestCase):
                     # refusing taskbar too: only its record is read here.)
                     pw.wait_until(lambda: len(self.driver.refused_requests()) >= 3,
                                   TRAY_RETRY_SECONDS + 3, message="a retry")
-                    self.assertEqual(set(self.driver.tray_icons()), icons)
+                    self.assertEqual(icons_come(), set())
                 # Refused, then every few seconds: does the taskbar know the
                 # icon after all, and if not, does it take it?
                 requests = refusing["requests"]
                 self.assertEqual([r["message"] for r in requests[:3]],
                                  [NIM_ADD, NIM_MODIFY, NIM_ADD])
-                self.assertGreaterEqual(requests[1]["ms"] - requests[0]["ms"],
-                                        TRAY_RETRY_SECONDS * 1000 - 100)
+                # A few seconds apart: no busy loop, and at most 5 s (the
+                # taskbar records a request when it gets to it, so a busy
+                # machine blurs the figure by a few hundred milliseconds).
+                self.assertGreaterEqual(requests[1]["ms"] - requests[0]["ms"], 1000)
+                self.assertLessEqual(requests[1]["ms"] - requests[0]["ms"], 5000)
                 pw.wait_until(app.tray_registered, TRAY_RETRY_SECONDS + 2,
                               message="the icon once the taskbar takes it")
-                new = pw.wait_until(lambda: set(self.driver.tray_icons()) - icons,
-                                    message="the icon window")
+                new = pw.wait_until(icons_come, message="the icon window")
                 self.assertEqual(len(new), 1)
                 left, top, right, bottom = self.driver.info(new.pop())["rect"]
                 self.x.click((left + right) // 2, (top + bottom) // 2, repeat=2)
                 app.wait_window(title=pw.NOTE_TITLE)
                 app.stop()
-                pw.wait_until(lambda: set(self.driver.tray_icons()) == icons,
+                pw.wait_until(lambda: not icons_come(),
                               message="the icon to go with the program")
 
     # Window creation refused (PaperwispFaults.exe, with its marker).
