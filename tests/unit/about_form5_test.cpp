@@ -1,19 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "about/form5.h"
-#include "app/program.h"
 #include "fake/fake_platform.h"
 #include "fake/fake_toolkit.h"
+#include "ui/web_site.h"
 
 namespace {
 
+// The About window on its own: the toolkit, the platform calls and the site.
 class AboutTest : public ::testing::Test {
  protected:
   explicit AboutTest(std::string site = "https://notes.example")
-      : program_(toolkit_, platform_, site) {}
+      : site_(platform_, std::move(site)) {}
 
   fake::FakeWindow& Open() {
-    program_.Form5().EnsureLoaded().Show();
+    about_.EnsureLoaded().Show();
     fake::FakeWindow* window = toolkit_.Find("Form5");
     EXPECT_NE(window, nullptr);
     return *window;
@@ -21,7 +24,8 @@ class AboutTest : public ::testing::Test {
 
   fake::FakeToolkit toolkit_;
   fake::FakePlatform platform_;
-  Program program_;
+  ui::WebSite site_;
+  about::Form5 about_{toolkit_, platform_, site_};
 };
 
 struct LinkCase {
@@ -113,7 +117,7 @@ TEST_F(AboutTest, ClosePictureUnloadsAndNextOpeningBuildsAfreshCentred) {
   fake::FakeWindow& first = Open();
   first.SetLeft(0);  // wherever it went, the new window starts centred again
   first.Events().Click(first.IdOf("Image1"));
-  EXPECT_FALSE(program_.Form5().IsLoaded());
+  EXPECT_FALSE(about_.IsLoaded());
   EXPECT_TRUE(platform_.calls.empty());
 
   fake::FakeWindow& second = Open();
