@@ -37,17 +37,11 @@ void GdiplusLibrary::Start() {
       module && Resolve(module, "GdiplusStartup", startup) &&
       Resolve(module, "GdiplusShutdown", shutdown_) &&
       Resolve(module, "GdipCreateBitmapFromStream", f.GdipCreateBitmapFromStream) &&
-      Resolve(module, "GdipCreateBitmapFromScan0", f.GdipCreateBitmapFromScan0) &&
       Resolve(module, "GdipGetImageWidth", f.GdipGetImageWidth) &&
       Resolve(module, "GdipGetImageHeight", f.GdipGetImageHeight) &&
-      Resolve(module, "GdipDisposeImage", f.GdipDisposeImage) &&
-      Resolve(module, "GdipGetImageGraphicsContext", f.GdipGetImageGraphicsContext) &&
-      Resolve(module, "GdipCreateFromHDC", f.GdipCreateFromHDC) &&
-      Resolve(module, "GdipDeleteGraphics", f.GdipDeleteGraphics) &&
-      Resolve(module, "GdipSetCompositingMode", f.GdipSetCompositingMode) &&
-      Resolve(module, "GdipSetInterpolationMode", f.GdipSetInterpolationMode) &&
-      Resolve(module, "GdipSetPixelOffsetMode", f.GdipSetPixelOffsetMode) &&
-      Resolve(module, "GdipDrawImageRectRectI", f.GdipDrawImageRectRectI);
+      Resolve(module, "GdipBitmapLockBits", f.GdipBitmapLockBits) &&
+      Resolve(module, "GdipBitmapUnlockBits", f.GdipBitmapUnlockBits) &&
+      Resolve(module, "GdipDisposeImage", f.GdipDisposeImage);
   if (!complete) throw std::runtime_error("The picture decoder (GDI+) could not be loaded.");
   Gdiplus::GdiplusStartupInput input;
   if (startup(&token_, &input, nullptr) != Gdiplus::Ok)

@@ -1,6 +1,7 @@
-// GDI+, which decodes and draws the pictures. It is loaded from the system
-// folder and started when the first picture is decoded, since the tray icon
-// needs neither, and it is shut down after the last picture is gone.
+// GDI+, which decodes the JPEG photographs (of the About window and the
+// alert). It is loaded from the system folder and started when the first of
+// them is decoded, since the tray icon and the notes need none, and it is
+// shut down when the program ends.
 #pragma once
 
 #include "win32/com_apartment.h"
@@ -8,20 +9,14 @@
 
 namespace win32 {
 
-// The flat GDI+ functions that the pictures use.
+// The flat GDI+ functions that decode the photographs.
 struct GdiplusFunctions {
   decltype(&Gdiplus::DllExports::GdipCreateBitmapFromStream) GdipCreateBitmapFromStream;
-  decltype(&Gdiplus::DllExports::GdipCreateBitmapFromScan0) GdipCreateBitmapFromScan0;
   decltype(&Gdiplus::DllExports::GdipGetImageWidth) GdipGetImageWidth;
   decltype(&Gdiplus::DllExports::GdipGetImageHeight) GdipGetImageHeight;
+  decltype(&Gdiplus::DllExports::GdipBitmapLockBits) GdipBitmapLockBits;
+  decltype(&Gdiplus::DllExports::GdipBitmapUnlockBits) GdipBitmapUnlockBits;
   decltype(&Gdiplus::DllExports::GdipDisposeImage) GdipDisposeImage;
-  decltype(&Gdiplus::DllExports::GdipGetImageGraphicsContext) GdipGetImageGraphicsContext;
-  decltype(&Gdiplus::DllExports::GdipCreateFromHDC) GdipCreateFromHDC;
-  decltype(&Gdiplus::DllExports::GdipDeleteGraphics) GdipDeleteGraphics;
-  decltype(&Gdiplus::DllExports::GdipSetCompositingMode) GdipSetCompositingMode;
-  decltype(&Gdiplus::DllExports::GdipSetInterpolationMode) GdipSetInterpolationMode;
-  decltype(&Gdiplus::DllExports::GdipSetPixelOffsetMode) GdipSetPixelOffsetMode;
-  decltype(&Gdiplus::DllExports::GdipDrawImageRectRectI) GdipDrawImageRectRectI;
 };
 
 class GdiplusLibrary {

@@ -23,7 +23,7 @@ class PictureCache {
 
  private:
   HINSTANCE instance_;
-  GdiplusLibrary gdiplus_;  // every picture uses it
+  GdiplusLibrary gdiplus_;  // for the photographs
   std::map<int, std::weak_ptr<const ui::Picture>> pictures_;
 };
 

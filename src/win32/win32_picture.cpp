@@ -3,11 +3,19 @@
 #include <objidl.h>
 #include <shlwapi.h>
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
+#include <optional>
+#include <vector>
+
+#include "imaging/gif_decoder.h"
 
 namespace win32 {
 
 namespace {
+
+constexpr DWORD kKeepDestination = 0x00AA0029;  // the raster operation "D"
 
 struct ComReleaser {
   void operator()(IUnknown* object) const noexcept {
@@ -22,48 +30,75 @@ struct ImageDisposer {
 };
 using UniqueImage = std::unique_ptr<Gdiplus::GpImage, ImageDisposer>;
 
-struct GraphicsDeleter {
-  const GdiplusFunctions* gdiplus;
-  void operator()(Gdiplus::GpGraphics* graphics) const noexcept {
-    gdiplus->GdipDeleteGraphics(graphics);
-  }
-};
-using UniqueGraphics = std::unique_ptr<Gdiplus::GpGraphics, GraphicsDeleter>;
+bool IsGif(const void* bytes, std::size_t size) {
+  return size >= 3 && std::memcmp(bytes, "GIF", 3) == 0;
+}
 
-// GDI+ may read a stream-backed image lazily, and draws premultiplied 32-bit
-// bitmaps fastest, so the decoded picture is copied once into such a bitmap
-// that owns its pixels. nullptr when the bytes are no picture.
-UniqueImage DecodeToOwnedBitmap(const GdiplusFunctions& g, const void* bytes, std::size_t size) {
+// The photographs, decoded by GDI+ and read out as 32-bit pixels.
+std::optional<imaging::Pixels> DecodeWithGdiplus(const GdiplusFunctions& g, const void* bytes,
+                                                 std::size_t size) {
   UniqueStream stream(
       ::SHCreateMemStream(static_cast<const BYTE*>(bytes), static_cast<UINT>(size)));
-  if (!stream) return UniqueImage(nullptr, {&g});
+  if (!stream) return std::nullopt;
   Gdiplus::GpBitmap* raw = nullptr;
-  if (g.GdipCreateBitmapFromStream(stream.get(), &raw) != Gdiplus::Ok || !raw)
-    return UniqueImage(nullptr, {&g});
-  const UniqueImage decoded(raw, {&g});
+  if (g.GdipCreateBitmapFromStream(stream.get(), &raw) != Gdiplus::Ok || !raw) return std::nullopt;
+  const UniqueImage image(raw, {&g});
   UINT width = 0;
   UINT height = 0;
   if (g.GdipGetImageWidth(raw, &width) != Gdiplus::Ok ||
       g.GdipGetImageHeight(raw, &height) != Gdiplus::Ok || width == 0 || height == 0)
-    return UniqueImage(nullptr, {&g});
+    return std::nullopt;
+  const Gdiplus::Rect whole(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+  Gdiplus::BitmapData locked{};
+  if (g.GdipBitmapLockBits(raw, &whole, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB,
+                           &locked) != Gdiplus::Ok)
+    return std::nullopt;
+  imaging::Pixels pixels{static_cast<int>(width), static_cast<int>(height),
+                         std::vector<std::uint32_t>(std::size_t{width} * height)};
+  for (UINT y = 0; y < height; ++y) {
+    const auto* row = static_cast<const std::uint32_t*>(locked.Scan0) +
+                      static_cast<std::ptrdiff_t>(y) * (locked.Stride / 4);
+    for (UINT x = 0; x < width; ++x)
+      pixels.argb[std::size_t{y} * width + x] =
+          (row[x] >> 24) >= 128 ? row[x] | imaging::kOpaque : 0;
+  }
+  g.GdipBitmapUnlockBits(raw, &locked);
+  return pixels;
+}
 
-  const INT w = static_cast<INT>(width);
-  const INT h = static_cast<INT>(height);
-  Gdiplus::GpBitmap* ownedRaw = nullptr;
-  if (g.GdipCreateBitmapFromScan0(w, h, 0, PixelFormat32bppPARGB, nullptr, &ownedRaw) !=
-          Gdiplus::Ok ||
-      !ownedRaw)
-    return UniqueImage(nullptr, {&g});
-  UniqueImage owned(ownedRaw, {&g});
-  Gdiplus::GpGraphics* graphicsRaw = nullptr;
-  if (g.GdipGetImageGraphicsContext(ownedRaw, &graphicsRaw) != Gdiplus::Ok || !graphicsRaw)
-    return UniqueImage(nullptr, {&g});
-  const UniqueGraphics graphics(graphicsRaw, {&g});
-  g.GdipSetCompositingMode(graphicsRaw, Gdiplus::CompositingModeSourceCopy);
-  if (g.GdipDrawImageRectRectI(graphicsRaw, raw, 0, 0, w, h, 0, 0, w, h, Gdiplus::UnitPixel,
-                               nullptr, nullptr, nullptr) != Gdiplus::Ok)
-    return UniqueImage(nullptr, {&g});
-  return owned;
+// The colours as a 32-bit bitmap that GDI copies as it is.
+UniqueBitmap ColourBitmap(const imaging::Pixels& pixels) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = pixels.width;
+  info.bmiHeader.biHeight = -pixels.height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return nullptr;
+  std::memcpy(bits, pixels.argb.data(), pixels.argb.size() * sizeof pixels.argb[0]);
+  return bitmap;
+}
+
+// A 1-bit mask set where the picture is opaque, or nullptr when it is opaque
+// everywhere and needs none.
+std::optional<UniqueBitmap> OpaqueMask(const imaging::Pixels& pixels) {
+  const std::size_t stride = (static_cast<std::size_t>(pixels.width) + 15) / 16 * 2;  // whole WORDs
+  std::vector<BYTE> bits(stride * pixels.height);
+  bool transparent = false;
+  for (int y = 0; y < pixels.height; ++y)
+    for (int x = 0; x < pixels.width; ++x) {
+      if (pixels.argb[static_cast<std::size_t>(y) * pixels.width + x] & imaging::kOpaque)
+        bits[y * stride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
+      else
+        transparent = true;
+    }
+  if (!transparent) return UniqueBitmap();
+  UniqueBitmap mask(::CreateBitmap(pixels.width, pixels.height, 1, 1, bits.data()));
+  if (!mask) return std::nullopt;
+  return mask;
 }
 
 }  // namespace
@@ -72,38 +107,33 @@ Win32Picture::Win32Picture(GdiplusLibrary& gdiplus, int resourceId, const void* 
                            std::size_t size)
     : gdiplus_(gdiplus), resourceId_(resourceId), bytes_(bytes), size_(size) {}
 
-Win32Picture::~Win32Picture() {
-  if (bitmap_) gdiplus_.Functions().GdipDisposeImage(bitmap_);
-}
-
 void Win32Picture::Decode() const {
   if (decoded_) return;
-  const GdiplusFunctions& g = gdiplus_.Functions();
+  const std::optional<imaging::Pixels> pixels =
+      IsGif(bytes_, size_) ? imaging::DecodeGif(static_cast<const std::uint8_t*>(bytes_), size_)
+                           : DecodeWithGdiplus(gdiplus_.Functions(), bytes_, size_);
   decoded_ = true;
-  UniqueImage image = DecodeToOwnedBitmap(g, bytes_, size_);
-  if (!image) return;
-  UINT width = 0;
-  UINT height = 0;
-  g.GdipGetImageWidth(image.get(), &width);
-  g.GdipGetImageHeight(image.get(), &height);
-  width_ = static_cast<int>(width);
-  height_ = static_cast<int>(height);
-  bitmap_ = static_cast<Gdiplus::GpBitmap*>(image.release());
+  if (!pixels) return;
+  UniqueBitmap colours = ColourBitmap(*pixels);
+  std::optional<UniqueBitmap> mask = OpaqueMask(*pixels);
+  if (!colours || !mask) return;  // out of GDI memory: the picture stays empty
+  colours_ = std::move(colours);
+  mask_ = std::move(*mask);
+  width_ = pixels->width;
+  height_ = pixels->height;
 }
 
 void Win32Picture::Draw(HDC dc, int x, int y) const {
   Decode();
-  if (!bitmap_) return;
-  const GdiplusFunctions& g = gdiplus_.Functions();
-  Gdiplus::GpGraphics* raw = nullptr;
-  if (g.GdipCreateFromHDC(dc, &raw) != Gdiplus::Ok || !raw) return;
-  const UniqueGraphics graphics(raw, {&g});
-  g.GdipSetInterpolationMode(raw, Gdiplus::InterpolationModeNearestNeighbor);
-  g.GdipSetPixelOffsetMode(raw, Gdiplus::PixelOffsetModeHalf);
-  // An explicit destination in pixels: the picture's own resolution (72 dpi
-  // in the JPEG files) must not scale it.
-  g.GdipDrawImageRectRectI(raw, bitmap_, x, y, width_, height_, 0, 0, width_, height_,
-                           Gdiplus::UnitPixel, nullptr, nullptr, nullptr);
+  if (!colours_) return;
+  const UniqueDc source(::CreateCompatibleDC(dc));
+  if (!source) return;
+  const SelectionGuard selected(source.get(), colours_.get());
+  if (mask_)
+    ::MaskBlt(dc, x, y, width_, height_, source.get(), 0, 0, mask_.get(), 0, 0,
+              MAKEROP4(SRCCOPY, kKeepDestination));
+  else
+    ::BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY);
 }
 
 const Win32Picture* AsWin32Picture(const ui::PictureRef& picture) {

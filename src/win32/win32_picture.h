@@ -1,8 +1,10 @@
 // A picture carried as a complete GIF or JPEG file and drawn at its own pixel
 // size. It is decoded on first use, not when a window takes it: a window
 // holds pictures that it draws later or never (the controller's note
-// pictures), and the decoder itself is loaded only then. Shared freely
-// between windows; used on the user-interface thread only.
+// pictures). GIFs (the note sheets and glyphs) are decoded by the program
+// itself; the JPEG photographs by GDI+, which is loaded only for them.
+// Drawing is plain GDI. Shared freely between windows; used on the
+// user-interface thread only.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +13,7 @@
 
 #include "ui/window.h"
 #include "win32/gdiplus_library.h"
+#include "win32/handles.h"
 
 namespace win32 {
 
@@ -18,15 +21,12 @@ class Win32Picture final : public ui::Picture {
  public:
   // `bytes` must outlive the picture (a resource of the program).
   Win32Picture(GdiplusLibrary& gdiplus, int resourceId, const void* bytes, std::size_t size);
-  ~Win32Picture() override;
-  Win32Picture(const Win32Picture&) = delete;
-  Win32Picture& operator=(const Win32Picture&) = delete;
 
   int ResourceId() const override { return resourceId_; }
 
-  // Decodes the picture unless that was done before. Bytes the decoder does
-  // not understand make an empty picture, which draws nothing. Throws
-  // std::runtime_error when GDI+ cannot be loaded.
+  // Decodes the picture unless that was done before. Bytes that no decoder
+  // understands make an empty picture, which draws nothing. Throws
+  // std::runtime_error when a JPEG needs GDI+ and it cannot be loaded.
   void Decode() const;
   // Unscaled, top-left corner at (x, y); transparent pixels leave the DC as
   // it was.
@@ -38,7 +38,8 @@ class Win32Picture final : public ui::Picture {
   const void* bytes_;
   std::size_t size_;
   mutable bool decoded_ = false;
-  mutable Gdiplus::GpBitmap* bitmap_ = nullptr;  // owned; nullptr when empty
+  mutable UniqueBitmap colours_;  // 32-bit; nullptr when the picture is empty
+  mutable UniqueBitmap mask_;     // 1 bit, set where opaque; nullptr when all is
   mutable int width_ = 0;
   mutable int height_ = 0;
 };
