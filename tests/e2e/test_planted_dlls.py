@@ -3,8 +3,9 @@
 DLL that is not one of its KnownDLLs in the program's folder first; Wine
 does so for a DLL set to prefer native DLLs, which these tests set, for one
 program's file name alone, in the prefix's registry. A copy of the program
-with a winmm.dll and a gdiplus.dll beside it makes a note (its pictures need
-GDI+) and plays the test sound (winmm): it takes both from the system. A
+with a winmm.dll and a gdiplus.dll beside it makes a note, opens About (its
+photographs need GDI+) and plays the test sound (winmm): it takes both from
+the system. A
 program that loads DLLs the plain way does get the planted ones, so the trap
 is set."""
 
@@ -63,6 +64,8 @@ class PlantedDlls(pw.TestCase):
 
         app.tray_double_click()
         app.wait_window(title=pw.NOTE_TITLE)
+        app.popup_command(pw.POPUP_ABOUT)
+        app.wait_window(title=pw.ABOUT_TITLE)
         app.popup_command(pw.POPUP_ALARM_ME)
         dialog = app.wait_window(title=ALARM_TITLE)
         button = next(c["hwnd"] for c in self.driver.children(dialog)
