@@ -261,13 +261,15 @@ class SoakRun:
         return left, top, left + int(field["Width"]), top + int(field["Height"])
 
     def steady_position(self, hwnd):
-        """The window's top-left corner once two readings 50 ms apart agree."""
-        last = [None]
+        """The window's top-left corner once it has stayed put for 150 ms: on a
+        busy machine a pointer motion can take longer than one short pause to
+        reach the window."""
+        readings = []
 
         def steady():
-            now = self.driver.info(hwnd)["rect"][:2]
-            agreed, last[0] = now == last[0], now
-            return now if agreed else None
+            readings.append(self.driver.info(hwnd)["rect"][:2])
+            recent = readings[-4:]
+            return recent[-1] if len(recent) == 4 and recent.count(recent[-1]) == 4 else None
         return pw.wait_until(steady, TIMEOUT, interval=0.05, message="the window to stop")
 
     def drag_note(self):
