@@ -306,6 +306,8 @@ class SoakRun:
                 break
             if time.monotonic() > deadline:
                 subprocess.run(["xdotool", "mouseup", "1"], env=self.x.env, check=True)
+                if self.x_window_at_pointer() != tuple(self.driver.info(hwnd)["rect"]):
+                    return False  # a window that came meanwhile (an alert) took the press
                 self.test.fail(f"a press on the note in slot {self.notes[hwnd].slot} at {grab} "
                                "did not start a drag")
         now = self.steady_position(hwnd)  # the motion may still be on its way
