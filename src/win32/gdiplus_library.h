@@ -27,7 +27,8 @@ class GdiplusLibrary {
   GdiplusLibrary& operator=(const GdiplusLibrary&) = delete;
 
   // Loads and starts GDI+ on the first call. Throws std::runtime_error when
-  // it cannot: the program cannot show its windows without it.
+  // it cannot: the program cannot show the About window or the alert without
+  // it.
   const GdiplusFunctions& Functions();
 
  private:
