@@ -30,6 +30,8 @@ class InertWindow final : public Window {
   void SetLeft(double) override {}
   void SetTop(double) override {}
   void SetHeight(double) override {}
+  PixelRect Bounds() const override { return {}; }
+  void MoveTo(int, int) override {}
   std::string Text(int) const override { return {}; }
   void SetText(int, const std::string&) override {}
   int Value(int) const override { return 0; }

@@ -182,6 +182,16 @@ void Win32Window::SetHeight(double twips) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+ui::PixelRect Win32Window::Bounds() const {
+  const RECT rect = OuterRect();
+  return ui::PixelRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Win32Window::MoveTo(int x, int y) {
+  if (!hwnd_) return;
+  ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 double Win32Window::ToScaleX(int pixels) const {
   return layout_.scaleMode == ui::ScaleMode::Pixels ? pixels : pixels * toolkit_.TwipsPerPixelX();
 }
