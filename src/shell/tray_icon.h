@@ -14,12 +14,9 @@ enum TrayMouseMessage : int {
   kWmRButtonUp = 0x0205,
 };
 
-// The notification-area record: kept for the whole run and handed whole to
-// every Shell_NotifyIconA call, so that removal names the icon it added.
-extern ui::NotifyIconData TrayIconData;
-
-// Fills TrayIconData for the icon `icon` whose callbacks go to `hwnd`.
-void FillTrayIconData(ui::Handle hwnd, ui::Handle icon);
+// The notification-area record of the icon `icon` whose callbacks go to
+// `hwnd`.
+ui::NotifyIconData TrayIconRecord(ui::Handle hwnd, ui::Handle icon);
 
 // The shell sends the callback as a mouse move whose x, in pixels, is the
 // number of the mouse message; the toolkit converts it to the window's scale
