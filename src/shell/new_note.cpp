@@ -47,8 +47,8 @@ void Form1::cmdMakeANewWindow_Click() {
   window.SetFocus(notes::Form2::kText1);
 }
 
-// Notes go on the primary monitor, where the cascade has always put them,
-// and never outside its work area.
+// Notes open on the primary monitor, whose width the cascade is measured
+// by, and never outside its work area.
 void Form1::PlaceNewNote(ui::Window& note, int slot) {
   const ui::PixelRect bounds = note.Bounds();
   const ui::PixelPoint at = ui::CascadePosition(

@@ -7,9 +7,9 @@ namespace shell {
 
 inline constexpr char kTrayTip[] = "Double left click to make a note, right click for others!";
 
-// Mouse messages that the shell reports through the tray callback.
+// Mouse messages that the shell reports through the tray callback and that
+// the program acts on (a single left click changes nothing).
 enum TrayMouseMessage : int {
-  kWmLButtonUp = 0x0202,
   kWmLButtonDblClk = 0x0203,
   kWmRButtonUp = 0x0205,
 };

@@ -90,8 +90,6 @@ class Window {
   virtual double Top() const = 0;
   virtual double Width() const = 0;
   virtual double Height() const = 0;
-  virtual void SetLeft(double twips) = 0;
-  virtual void SetTop(double twips) = 0;
   virtual void SetHeight(double twips) = 0;
   // The outer rectangle in screen pixels, and a move of it that keeps its
   // size, z-order and activation: what the desktop's monitors are measured in.

@@ -163,18 +163,6 @@ double Win32Window::Height() const {
   return (rect.bottom - rect.top) * toolkit_.TwipsPerPixelY();
 }
 
-void Win32Window::SetLeft(double twips) {
-  if (!hwnd_) return;
-  ::SetWindowPos(hwnd_, nullptr, toolkit_.Metrics().ToPixelsX(twips), OuterRect().top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Win32Window::SetTop(double twips) {
-  if (!hwnd_) return;
-  ::SetWindowPos(hwnd_, nullptr, OuterRect().left, toolkit_.Metrics().ToPixelsY(twips), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Win32Window::SetHeight(double twips) {
   if (!hwnd_) return;
   const RECT rect = OuterRect();

@@ -49,8 +49,6 @@ class Win32Window final : public ui::LifeCycleWindow {
   double Top() const override;
   double Width() const override;
   double Height() const override;
-  void SetLeft(double twips) override;
-  void SetTop(double twips) override;
   void SetHeight(double twips) override;
   ui::PixelRect Bounds() const override;
   void MoveTo(int x, int y) override;

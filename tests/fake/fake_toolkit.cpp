@@ -85,8 +85,6 @@ void FakeWindow::SetState(ui::WindowState state) {
   Events().Resize();
 }
 
-void FakeWindow::SetLeft(double twips) { left_ = twips; }
-void FakeWindow::SetTop(double twips) { top_ = twips; }
 void FakeWindow::SetHeight(double twips) { height_ = twips; }
 
 ui::PixelRect FakeWindow::Bounds() const {

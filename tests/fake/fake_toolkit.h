@@ -67,8 +67,6 @@ class FakeWindow : public ui::LifeCycleWindow {
   double Top() const override { return top_; }
   double Width() const override { return width_; }
   double Height() const override { return height_; }
-  void SetLeft(double twips) override;
-  void SetTop(double twips) override;
   void SetHeight(double twips) override;
   ui::PixelRect Bounds() const override;
   void MoveTo(int x, int y) override;
