@@ -130,6 +130,7 @@ void Form3::cmdSet_Click() {
     if (!timeText) return ShowError("Please choose time");
   }
 
+  alertPending_ = false;
   TicksElapsed_ = 0;
   if (minutesMode) {
     AlarmSeconds_ = minutes.seconds;
@@ -154,11 +155,14 @@ void Form3::cmdSet_Click() {
 
 void Form3::cmdCancel_Click() { Win().Hide(); }
 
-// Leaves the fields, an open alert and its sound alone.
+// Leaves the fields, an open alert and its sound alone; an alert still
+// waiting to open goes with the alarm, and so does its sound.
 void Form3::cmdCancelAlarm_Click() {
   ui::Window& win = Win();
   win.SetTimerEnabled(kTimer1, false);
   win.SetTimerEnabled(kTimer2, false);
+  if (alertPending_) sound_.StopSound();
+  alertPending_ = false;
   toolkit_.MsgBox("Alarm deactivated successfully!", ui::kMsgBoxInformation, "Deactivate Alarm");
   display_.AlarmDeleted();
   win.Hide();
@@ -170,12 +174,13 @@ void Form3::Timer1_Timer() {
   ++TicksElapsed_;
   if (TicksElapsed_ >= AlarmSeconds_) {
     FireAlarm();
-    Win().SetTimerEnabled(kTimer1, false);
+    if (!alertPending_) Win().SetTimerEnabled(kTimer1, false);
   }
 }
 
+// An alert that could not open is retried even once its minute is over.
 void Form3::Timer2_Timer() {
-  if (FormatTimeOfDay(toolkit_.Now()) == AlarmTimeText_) FireAlarm();
+  if (alertPending_ || FormatTimeOfDay(toolkit_.Now()) == AlarmTimeText_) FireAlarm();
 }
 
 void Form3::FireAlarm() {
@@ -183,12 +188,30 @@ void Form3::FireAlarm() {
   // An alert that is not open loads here, and its load handler starts the
   // loop before the window shows. An alert still open from an earlier firing
   // is not loaded again, so no second sound starts.
-  const ui::Handle hwnd = alert_.EnsureLoaded().Hwnd();
+  ui::Handle hwnd = 0;
+  try {
+    hwnd = alert_.EnsureLoaded().Hwnd();
+  } catch (const ui::WindowCreationError&) {
+    return AlertNotOpened();
+  }
+  alertPending_ = false;
   notes::MakeWindowTopmost(platform_, hwnd);
   alert_.Win().Show();
   ui::Window& win = Win();
   win.SetTimerEnabled(kTimer1, false);
   win.SetTimerEnabled(kTimer2, false);
+}
+
+// The alarm must not pass unnoticed: its sound plays now, the user hears
+// once why no window shows, and the timers keep running to try again. The
+// message box runs while they tick, so a retry can open the alert meanwhile.
+void Form3::AlertNotOpened() {
+  if (alertPending_) return;
+  alertPending_ = true;
+  if (SoundOn()) sound_.PlaySoundLoop(IDS_ALARM_SOUND);
+  ShowError(
+      "The alarm went off, but its window could not be opened. Close some notes: the alarm "
+      "window opens as soon as it can.");
 }
 
 void Form3::ShowError(const char* text) {

@@ -67,6 +67,7 @@ class Form3 : public ui::Form, public SoundSwitch {
   void Timer1_Timer();
   void Timer2_Timer();
   void FireAlarm();
+  void AlertNotOpened();
 
   void ShowError(const char* text);
 
@@ -78,6 +79,9 @@ class Form3 : public ui::Form, public SoundSwitch {
   std::int32_t TicksElapsed_ = 0;
   std::string AlarmTimeText_;
   int firings_ = 0;  // lets Set tell whether an alarm fired during its message box
+  // The alarm fired but its alert could not be opened: every tick tries
+  // again, with the sound already playing if the user chose it.
+  bool alertPending_ = false;
 };
 
 }  // namespace alarms

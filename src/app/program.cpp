@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "notes/form2.h"
+#include "ui/within_reach.h"
 
 Program::Program(ui::Toolkit& toolkit, ui::Platform& platform, std::string siteAddress)
     : toolkit_(toolkit),
@@ -16,9 +17,13 @@ Program::Program(ui::Toolkit& toolkit, ui::Platform& platform, std::string siteA
       form4_(toolkit, sound_, form3_, form1_),
       form5_(toolkit, platform, site_) {
   toolkit_.OnSessionEnd([this] { UnloadForSessionEnd(); });
+  toolkit_.OnDesktopChange([this] { BringWindowsWithinReach(); });
 }
 
-Program::~Program() { toolkit_.OnSessionEnd(nullptr); }
+Program::~Program() {
+  toolkit_.OnDesktopChange(nullptr);
+  toolkit_.OnSessionEnd(nullptr);
+}
 
 // Each window closes as Windows' shutdown asks it to, so its close rules run.
 // The alert goes before the dialog it reads, and the controller last: the
@@ -31,6 +36,19 @@ void Program::UnloadForSessionEnd() {
   }
   for (ui::Form* form : std::initializer_list<ui::Form*>{&form4_, &form3_, &form5_, &form1_})
     if (form->IsLoaded()) form->Win().Close(ui::kAppWindows);
+}
+
+// Nothing is saved, so a note left where no screen shows it would be lost:
+// every window, hidden or not, comes back within reach. Hidden ones too,
+// because the alarm dialog shows again where it was hidden.
+void Program::BringWindowsWithinReach() {
+  const ui::Monitors& monitors = toolkit_.Displays();
+  for (int slot = 0; slot <= notes_.NoteUpper(); ++slot) {
+    const std::shared_ptr<notes::Form2> note = notes_.Notes(slot);
+    if (note) ui::BringWithinReach(note->Win(), monitors);
+  }
+  for (ui::Form* form : std::initializer_list<ui::Form*>{&form1_, &form3_, &form4_, &form5_})
+    ui::BringWithinReach(form->Win(), monitors);
 }
 
 void Program::Start() { form1_.EnsureLoaded(); }

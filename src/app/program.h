@@ -38,6 +38,7 @@ class Program final : private shell::WindowOpener {
   ui::Form& About() override { return form5_; }
 
   void UnloadForSessionEnd();
+  void BringWindowsWithinReach();
 
   ui::Toolkit& toolkit_;
   // Declared in the order they are built; they go in reverse, so the windows

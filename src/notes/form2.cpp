@@ -97,8 +97,8 @@ void Form2::Form_QueryUnload() {
   if (slot) pool_.ReleaseSlot(*slot);
 }
 
-// Re-asserting topmost on every repaint also activates the note, so an
-// uncovered note comes to the front of the other topmost windows.
+// An uncovered note comes to the front of the other topmost windows; the
+// keyboard stays with the window the user is typing in.
 void Form2::Form_Paint() { KeepFormOnTop(platform_, *this); }
 
 void Form2::Form_DblClick() {
@@ -119,12 +119,12 @@ void Form2::Label1_MouseDown() { DragWindow(); }
 void Form2::Image1_Click() { Win().Hide(); }
 
 // Whatever the button: the window system moves the note as if its (absent)
-// caption bar had been pressed, in a move loop that ends with the release.
+// caption bar had been pressed where the mouse went down, in a move loop
+// that ends with the release.
 void Form2::DragWindow() {
   platform_.ReleaseCapture();
-  std::int32_t noPosition = 0;
   platform_.SendMessageA(Hwnd(), ui::kWmNcLButtonDown, ui::kHtCaption,
-                         reinterpret_cast<std::intptr_t>(&noPosition));
+                         static_cast<std::intptr_t>(platform_.GetMessagePos()));
 }
 
 // The slot number exists only as the label's text. Should it ever not name

@@ -1,4 +1,6 @@
-// Making a window topmost where it stands, without resizing it.
+// Making a window topmost where it stands, without resizing it. Neither
+// procedure moves or activates the window: a repaint of one note must not
+// take the keyboard from the note the user is typing in.
 #pragma once
 
 #include "ui/form.h"
@@ -6,11 +8,10 @@
 
 namespace notes {
 
-// Topmost at the window's normal position; a maximised window is not moved.
 // Expects a loaded window.
 void KeepFormOnTop(ui::Platform& platform, ui::Form& form);
 
-// Topmost at the window's normal position; a zero handle does nothing.
+// A zero handle does nothing.
 void MakeWindowTopmost(ui::Platform& platform, ui::Handle hwnd);
 
 }  // namespace notes

@@ -99,7 +99,7 @@ void Form1::TaskbarCreated() { AddTrayIcon(); }
 // time. Until it takes the icon the program has no face at all, so it keeps
 // trying rather than run on unreachable.
 void Form1::AddTrayIcon() {
-  if (!platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData))
+  if (!platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData_))
     Win().SetTimerEnabled(kTimerTrayIcon, true);
   else if (Win().TimerEnabled(kTimerTrayIcon))
     Win().SetTimerEnabled(kTimerTrayIcon, false);
@@ -108,13 +108,13 @@ void Form1::AddTrayIcon() {
 // A registration that timed out may have got through after all: then the
 // icon is there and only needs no second copy.
 void Form1::TimerTrayIcon_Timer() {
-  if (platform_.Shell_NotifyIconA(ui::kNimModify, &TrayIconData) ||
-      platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData))
+  if (platform_.Shell_NotifyIconA(ui::kNimModify, &TrayIconData_) ||
+      platform_.Shell_NotifyIconA(ui::kNimAdd, &TrayIconData_))
     Win().SetTimerEnabled(kTimerTrayIcon, false);
 }
 
 void Form1::Form_Load() {
-  FillTrayIconData(Win().Hwnd(), Win().IconHandle());
+  TrayIconData_ = TrayIconRecord(Win().Hwnd(), Win().IconHandle());
   AddTrayIcon();
   // The note pool lives as long as the program, so the notes carry on
   // should this window be loaded again later.
@@ -123,12 +123,10 @@ void Form1::Form_Load() {
 
 void Form1::Form_MouseMove(double x) {
   switch (TrayMessageNumber(x, Win().ScaleMode(), toolkit_.TwipsPerPixelX())) {
-    case kWmLButtonUp:
-      platform_.SetForegroundWindow(Win().Hwnd());
-      break;
     case kWmLButtonDblClk:
+      // The new note takes the foreground and the keyboard; the release
+      // that follows leaves them there.
       cmdMakeANewWindow_Click();
-      platform_.SetForegroundWindow(Win().Hwnd());
       break;
     case kWmRButtonUp:
       // Without the foreground the popup would not close when the user
@@ -145,8 +143,8 @@ void Form1::Form_QueryUnload(int& cancel, int unloadMode) {
   if (Win().Value(kChkCloseMeansClose) == 0) MeQueryUnload(*this, cancel, unloadMode);
 }
 
-// Only a close from the frame is turned into hiding; unloads from code, from
-// a shutdown or from the task manager go ahead.
+// Only a close from the frame is turned into hiding; unloads from code or
+// from a shutdown go ahead.
 void Form1::MeQueryUnload(ui::Form& form, int& cancel, int unloadMode) {
   if (unloadMode != ui::kFormControlMenu) return;
   cancel = 1;
@@ -158,14 +156,36 @@ void Form1::Form_Resize() {
   if (Win().State() == ui::WindowState::Minimized) Win().Hide();
 }
 
-// The window is already gone here: the record still names it.
-void Form1::Form_Unload() { platform_.Shell_NotifyIconA(ui::kNimDelete, &TrayIconData); }
+// Runs before the window goes, so the icon never outlives the window its
+// callbacks are addressed to.
+void Form1::Form_Unload() { platform_.Shell_NotifyIconA(ui::kNimDelete, &TrayIconData_); }
 
 void Form1::mNewNote_Click() { cmdMakeANewWindow_Click(); }
 
-void Form1::mnuAlarmMe_Click() { windows_.AlarmDialog().EnsureLoaded().Show(); }
+void Form1::mnuAlarmMe_Click() {
+  BringUp(windows_.AlarmDialog(),
+          "The alarm window could not be opened. Close some notes and try again.");
+}
 
-void Form1::mnuAbout_Click() { windows_.About().EnsureLoaded().Show(); }
+void Form1::mnuAbout_Click() {
+  BringUp(windows_.About(),
+          "The About window could not be opened. Close some notes and try again.");
+}
+
+// Choosing a window means seeing it: one already open, perhaps behind other
+// windows (About has no taskbar button to find it by), comes to the front.
+// The menu's handler runs while this window holds the foreground, which is
+// what lets it hand the foreground on. A window the desktop cannot make
+// costs the user only that window.
+void Form1::BringUp(ui::Form& form, const char* failure) {
+  try {
+    ui::Window& window = form.EnsureLoaded();
+    window.Show();
+    if (window.Loaded()) platform_.SetForegroundWindow(window.Hwnd());
+  } catch (const ui::WindowCreationError&) {
+    toolkit_.MsgBox(failure, ui::kMsgBoxError, ui::kErrorTitle);
+  }
+}
 
 void Form1::mnuTutorials_Click() { site_.Open(ui::kTutorialsPath); }
 

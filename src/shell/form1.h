@@ -90,6 +90,10 @@ class Form1 : public ui::Form, public alarms::AlarmDisplay {
 
   // The tray icon: registered, or retried until the taskbar takes it.
   void AddTrayIcon();
+  // Shows `form` in front, active; `failure` says what to do when the
+  // desktop cannot make its window.
+  void BringUp(ui::Form& form, const char* failure);
+  void PlaceNewNote(ui::Window& note, int slot);
 
   // Note styles.
   void UncheckAllStyles();
@@ -109,6 +113,9 @@ class Form1 : public ui::Form, public alarms::AlarmDisplay {
   notes::NotePool& pool_;
   WindowOpener& windows_;
   const ui::WebSite& site_;
+  // The notification-area record: filled at load and handed whole to every
+  // Shell_NotifyIconA call, so that removal names the icon it added.
+  ui::NotifyIconData TrayIconData_{};
 };
 
 }  // namespace shell

@@ -1,24 +1,24 @@
 // The new-note command: a note in the lowest free slot, cascaded from three
-// quarters of the screen width by its slot number.
-#include <cstdint>
+// quarters of the screen width by its slot number, within the work area.
 #include <memory>
 
 #include "notes/form2.h"
 #include "notes/note_pool.h"
 #include "notes/topmost.h"
 #include "shell/form1.h"
+#include "ui/placement.h"
 
 namespace shell {
 
 namespace {
 
-// Wide integers throughout: in 16 bits, slot * 1000 would overflow from slot
-// 33 on; this way the cascade simply carries on.
-double NoteTop(int slot) { return static_cast<double>(std::int32_t{slot} * 1000 + 300); }
-
-// Floating point, handed over in single precision without rounding.
-float NoteLeft(double screenWidthTwips, int slot) {
-  return static_cast<float>(screenWidthTwips * 3 / 4 + std::int32_t{slot} * 300);
+// The cascade's first column is laid out in twips: the first note 300 twips
+// from the top at three quarters of the screen width, each next one 1000
+// twips down and 300 to the right. This is the one place they become pixels.
+ui::CascadeColumn FirstColumn(double screenWidthTwips, double twipsPerPixelX,
+                              double twipsPerPixelY) {
+  return ui::CascadeColumn{screenWidthTwips * 3 / 4 / twipsPerPixelX, 300 / twipsPerPixelY,
+                           300 / twipsPerPixelX, 1000 / twipsPerPixelY};
 }
 
 }  // namespace
@@ -38,10 +38,25 @@ void Form1::cmdMakeANewWindow_Click() {
   ui::Window& window = note->Win();
   window.SetText(notes::Form2::kText1, "");
   window.Show();
-  window.SetTop(NoteTop(slot));
-  window.SetLeft(NoteLeft(toolkit_.ScreenWidthTwips(), slot));
+  PlaceNewNote(window, slot);
   ApplyCheckedStyle(*note);
   notes::KeepFormOnTop(platform_, *note);
+  // What the user types next goes into the new note. The focus is set once
+  // the note is shown: a hidden window cannot give it to a text box.
+  platform_.SetForegroundWindow(note->Hwnd());
+  window.SetFocus(notes::Form2::kText1);
+}
+
+// Notes open on the primary monitor, whose width the cascade is measured
+// by, and never outside its work area.
+void Form1::PlaceNewNote(ui::Window& note, int slot) {
+  const ui::PixelRect bounds = note.Bounds();
+  const ui::PixelPoint at = ui::CascadePosition(
+      slot,
+      FirstColumn(toolkit_.ScreenWidthTwips(), toolkit_.TwipsPerPixelX(),
+                  toolkit_.TwipsPerPixelY()),
+      ui::PixelSize{bounds.Width(), bounds.Height()}, toolkit_.Displays().Primary().workArea);
+  note.MoveTo(at.x, at.y);
 }
 
 }  // namespace shell

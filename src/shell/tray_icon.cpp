@@ -7,19 +7,19 @@
 
 namespace shell {
 
-ui::NotifyIconData TrayIconData{};
-
-void FillTrayIconData(ui::Handle hwnd, ui::Handle icon) {
-  static_assert(sizeof kTrayTip <= sizeof TrayIconData.szTip, "the tip must fit with its NUL");
-  TrayIconData.cbSize = sizeof TrayIconData;
-  TrayIconData.hWnd = hwnd;
-  TrayIconData.uID = 1;
-  TrayIconData.uFlags = ui::kNifMessage | ui::kNifIcon | ui::kNifTip;
-  TrayIconData.uCallbackMessage = ui::kWmMouseMove;
-  TrayIconData.hIcon = icon;
+ui::NotifyIconData TrayIconRecord(ui::Handle hwnd, ui::Handle icon) {
+  ui::NotifyIconData record{};
+  static_assert(sizeof kTrayTip <= sizeof record.szTip, "the tip must fit with its NUL");
+  record.cbSize = sizeof record;
+  record.hWnd = hwnd;
+  record.uID = 1;
+  record.uFlags = ui::kNifMessage | ui::kNifIcon | ui::kNifTip;
+  record.uCallbackMessage = ui::kWmMouseMove;
+  record.hIcon = icon;
   // The tip, its NUL, then spaces to the end of the field.
-  std::memset(TrayIconData.szTip, ' ', sizeof TrayIconData.szTip);
-  std::memcpy(TrayIconData.szTip, kTrayTip, sizeof kTrayTip);
+  std::memset(record.szTip, ' ', sizeof record.szTip);
+  std::memcpy(record.szTip, kTrayTip, sizeof kTrayTip);
+  return record;
 }
 
 int TrayMessageNumber(double x, int scaleMode, double twipsPerPixelX) {

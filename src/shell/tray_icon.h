@@ -7,19 +7,16 @@ namespace shell {
 
 inline constexpr char kTrayTip[] = "Double left click to make a note, right click for others!";
 
-// Mouse messages that the shell reports through the tray callback.
+// Mouse messages that the shell reports through the tray callback and that
+// the program acts on (a single left click changes nothing).
 enum TrayMouseMessage : int {
-  kWmLButtonUp = 0x0202,
   kWmLButtonDblClk = 0x0203,
   kWmRButtonUp = 0x0205,
 };
 
-// The notification-area record: kept for the whole run and handed whole to
-// every Shell_NotifyIconA call, so that removal names the icon it added.
-extern ui::NotifyIconData TrayIconData;
-
-// Fills TrayIconData for the icon `icon` whose callbacks go to `hwnd`.
-void FillTrayIconData(ui::Handle hwnd, ui::Handle icon);
+// The notification-area record of the icon `icon` whose callbacks go to
+// `hwnd`.
+ui::NotifyIconData TrayIconRecord(ui::Handle hwnd, ui::Handle icon);
 
 // The shell sends the callback as a mouse move whose x, in pixels, is the
 // number of the mouse message; the toolkit converts it to the window's scale

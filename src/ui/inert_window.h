@@ -27,9 +27,9 @@ class InertWindow final : public Window {
   double Top() const override { return 0; }
   double Width() const override { return 0; }
   double Height() const override { return 0; }
-  void SetLeft(double) override {}
-  void SetTop(double) override {}
   void SetHeight(double) override {}
+  PixelRect Bounds() const override { return {}; }
+  void MoveTo(int, int) override {}
   std::string Text(int) const override { return {}; }
   void SetText(int, const std::string&) override {}
   int Value(int) const override { return 0; }

@@ -27,11 +27,6 @@ class LifeCycleWindow : public Window {
   bool Live() const { return built_ && loaded_; }
   FormEvents& Events() const { return events_; }
 
-  // False once this object is destroyed: a dispatch that goes on after it
-  // raised an event checks it, because the handler may have destroyed the
-  // window (and the form that owns it).
-  std::shared_ptr<const bool> AliveToken() const { return alive_; }
-
   // The native window went away by other means than an unload: the window
   // is no longer loaded, and no handler runs for it.
   void MarkGone() {
@@ -47,6 +42,8 @@ class LifeCycleWindow : public Window {
   void FinishUnload();
 
   FormEvents& events_;
+  // False once this object is destroyed: an unload checks it after each
+  // handler, which may have destroyed the window and the form that owns it.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   bool built_ = false;
   bool loaded_ = true;

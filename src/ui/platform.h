@@ -23,22 +23,6 @@ struct NotifyIconData {
 static_assert(sizeof(void*) != 4 || sizeof(NotifyIconData) == 88,
               "the tray record must be 88 bytes in the 32-bit build");
 
-struct PointL {
-  std::int32_t x, y;
-};
-struct RectL {
-  std::int32_t left, top, right, bottom;
-};
-struct WindowPlacement {
-  std::uint32_t length;
-  std::uint32_t flags;
-  std::uint32_t showCmd;
-  PointL ptMinPosition;
-  PointL ptMaxPosition;
-  RectL rcNormalPosition;
-};
-static_assert(sizeof(WindowPlacement) == 44, "WINDOWPLACEMENT is 44 bytes");
-
 // Constants of the calls below.
 enum : std::uint32_t {
   kNimAdd = 0,
@@ -54,6 +38,7 @@ enum : std::uint32_t {
   kLwaColorKey = 1,
   kSwpNoSize = 1,
   kSwpNoMove = 2,
+  kSwpNoActivate = 0x10,
   kSwShowNormal = 1,
   kIdcHand = 32649,
   kSndAsync = 1,
@@ -82,7 +67,9 @@ class Platform {
   virtual int ReleaseCapture() = 0;
   virtual std::intptr_t SendMessageA(Handle hwnd, std::uint32_t message, std::uintptr_t wParam,
                                      std::intptr_t lParam) = 0;
-  virtual int GetWindowPlacement(Handle hwnd, WindowPlacement* placement) = 0;
+  // Where the cursor was when the message being handled was posted: x in the
+  // low word, y in the high word, each a signed 16-bit screen coordinate.
+  virtual std::uint32_t GetMessagePos() = 0;
   virtual int SetWindowPos(Handle hwnd, Handle insertAfter, int x, int y, int cx, int cy,
                            std::uint32_t flags) = 0;
   virtual Handle LoadCursorA(Handle instance, std::uintptr_t cursorName) = 0;

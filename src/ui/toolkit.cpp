@@ -19,4 +19,9 @@ void Toolkit::EndSession() {
   Terminate();
 }
 
+// An ending program moves nothing: its windows are going.
+void Toolkit::DesktopChanged() {
+  if (!ending_ && arrangeWindows_) arrangeWindows_();
+}
+
 }  // namespace ui

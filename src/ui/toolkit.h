@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/layout.h"
+#include "ui/monitors.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -54,6 +55,9 @@ class Toolkit {
 
   virtual TimeOfDay Now() const = 0;
 
+  // The desktop's monitors as they are now.
+  virtual const Monitors& Displays() const = 0;
+
   // The program is on its way out: from now on no window loads.
   void BeginEnding() { ending_ = true; }
   bool Ending() const { return ending_; }
@@ -70,6 +74,14 @@ class Toolkit {
   // counts.
   void EndSession();
 
+  // Run when the monitors or their work areas may have changed: displays
+  // were added, removed or resized, a taskbar moved, or the computer
+  // resumed.
+  void OnDesktopChange(std::function<void()> arrangeWindows) {
+    arrangeWindows_ = std::move(arrangeWindows);
+  }
+  void DesktopChanged();
+
  protected:
   virtual int ShowMessageBox(const std::string& text, int flags, const std::string& title) = 0;
   virtual void Terminate() = 0;
@@ -77,6 +89,7 @@ class Toolkit {
  private:
   bool ending_ = false;
   std::function<void()> unloadWindows_;
+  std::function<void()> arrangeWindows_;
 };
 
 }  // namespace ui

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/monitors.h"
+
 namespace ui {
 
 using Handle = std::uintptr_t;  // HWND, HICON, HCURSOR, HINSTANCE
@@ -26,7 +28,6 @@ enum UnloadMode : int {
   kFormControlMenu = 0,  // close box or window menu
   kFormCode = 1,         // the program unloads it
   kAppWindows = 2,       // Windows shuts down or the user logs off
-  kAppTaskManager = 3,
 };
 
 enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
@@ -89,9 +90,11 @@ class Window {
   virtual double Top() const = 0;
   virtual double Width() const = 0;
   virtual double Height() const = 0;
-  virtual void SetLeft(double twips) = 0;
-  virtual void SetTop(double twips) = 0;
   virtual void SetHeight(double twips) = 0;
+  // The outer rectangle in screen pixels, and a move of it that keeps its
+  // size, z-order and activation: what the desktop's monitors are measured in.
+  virtual PixelRect Bounds() const = 0;
+  virtual void MoveTo(int x, int y) = 0;
 
   // Caption of the window (id kForm) or of a control; text of a text box or
   // the edit part of a combo box.

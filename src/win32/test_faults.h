@@ -9,8 +9,12 @@ namespace win32::test_faults {
 // True while a file named "fail-window-creation" lies beside the exe: the
 // desktop behaves as if it were out of window handles.
 bool WindowCreationRefused();
+// True while a file named "fail-menu-command" lies beside the exe: a menu
+// command's handler fails with a run-time error.
+bool MenuCommandFails();
 #else
 constexpr bool WindowCreationRefused() { return false; }
+constexpr bool MenuCommandFails() { return false; }
 #endif
 
 }  // namespace win32::test_faults

@@ -13,7 +13,7 @@
 
 namespace win32 {
 
-// The program's records are the system's records, byte for byte.
+// The program's tray record is the system's record, byte for byte.
 static_assert(sizeof(ui::NotifyIconData) == NOTIFYICONDATAA_V1_SIZE);
 static_assert(offsetof(ui::NotifyIconData, cbSize) == offsetof(NOTIFYICONDATAA, cbSize));
 static_assert(offsetof(ui::NotifyIconData, hWnd) == offsetof(NOTIFYICONDATAA, hWnd));
@@ -23,17 +23,6 @@ static_assert(offsetof(ui::NotifyIconData, uCallbackMessage) ==
               offsetof(NOTIFYICONDATAA, uCallbackMessage));
 static_assert(offsetof(ui::NotifyIconData, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
 static_assert(offsetof(ui::NotifyIconData, szTip) == offsetof(NOTIFYICONDATAA, szTip));
-
-static_assert(sizeof(ui::WindowPlacement) == sizeof(WINDOWPLACEMENT));
-static_assert(offsetof(ui::WindowPlacement, length) == offsetof(WINDOWPLACEMENT, length));
-static_assert(offsetof(ui::WindowPlacement, flags) == offsetof(WINDOWPLACEMENT, flags));
-static_assert(offsetof(ui::WindowPlacement, showCmd) == offsetof(WINDOWPLACEMENT, showCmd));
-static_assert(offsetof(ui::WindowPlacement, ptMinPosition) ==
-              offsetof(WINDOWPLACEMENT, ptMinPosition));
-static_assert(offsetof(ui::WindowPlacement, ptMaxPosition) ==
-              offsetof(WINDOWPLACEMENT, ptMaxPosition));
-static_assert(offsetof(ui::WindowPlacement, rcNormalPosition) ==
-              offsetof(WINDOWPLACEMENT, rcNormalPosition));
 
 namespace {
 HWND ToHwnd(ui::Handle handle) { return reinterpret_cast<HWND>(handle); }
@@ -83,9 +72,7 @@ std::intptr_t Win32Platform::SendMessageA(ui::Handle hwnd, std::uint32_t message
   return ::SendMessageA(ToHwnd(hwnd), message, wParam, lParam);
 }
 
-int Win32Platform::GetWindowPlacement(ui::Handle hwnd, ui::WindowPlacement* placement) {
-  return ::GetWindowPlacement(ToHwnd(hwnd), reinterpret_cast<WINDOWPLACEMENT*>(placement));
-}
+std::uint32_t Win32Platform::GetMessagePos() { return ::GetMessagePos(); }
 
 int Win32Platform::SetWindowPos(ui::Handle hwnd, ui::Handle insertAfter, int x, int y, int cx,
                                 int cy, std::uint32_t flags) {

@@ -40,7 +40,7 @@ class Win32Platform final : public ui::Platform {
   int ReleaseCapture() override;
   std::intptr_t SendMessageA(ui::Handle hwnd, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) override;
-  int GetWindowPlacement(ui::Handle hwnd, ui::WindowPlacement* placement) override;
+  std::uint32_t GetMessagePos() override;
   int SetWindowPos(ui::Handle hwnd, ui::Handle insertAfter, int x, int y, int cx, int cy,
                    std::uint32_t flags) override;
   ui::Handle LoadCursorA(ui::Handle instance, std::uintptr_t cursorName) override;

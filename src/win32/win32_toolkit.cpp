@@ -8,6 +8,7 @@ namespace win32 {
 Win32Toolkit::Win32Toolkit(HINSTANCE instance, ComApartment& com)
     : instance_(instance),
       metrics_(ScreenMetrics::Query()),
+      monitors_(metrics_.DpiY()),
       windowClass_(instance),
       fonts_(metrics_.DpiY()),
       icons_(instance),

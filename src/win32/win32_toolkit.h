@@ -11,6 +11,7 @@
 #include "win32/icon_cache.h"
 #include "win32/picture_cache.h"
 #include "win32/screen_metrics.h"
+#include "win32/win32_monitors.h"
 
 namespace win32 {
 
@@ -30,6 +31,7 @@ class Win32Toolkit final : public ui::Toolkit {
   double TwipsPerPixelX() const override { return metrics_.TwipsPerPixelX(); }
   double TwipsPerPixelY() const override { return metrics_.TwipsPerPixelY(); }
   ui::TimeOfDay Now() const override;
+  const ui::Monitors& Displays() const override { return monitors_; }
 
   // For the windows.
   HINSTANCE Instance() const { return instance_; }
@@ -50,6 +52,7 @@ class Win32Toolkit final : public ui::Toolkit {
 
   HINSTANCE instance_;
   ScreenMetrics metrics_;
+  Win32Monitors monitors_;
   FormWindowClass windowClass_;
   FontCache fonts_;
   IconCache icons_;

@@ -163,23 +163,21 @@ double Win32Window::Height() const {
   return (rect.bottom - rect.top) * toolkit_.TwipsPerPixelY();
 }
 
-void Win32Window::SetLeft(double twips) {
-  if (!hwnd_) return;
-  ::SetWindowPos(hwnd_, nullptr, toolkit_.Metrics().ToPixelsX(twips), OuterRect().top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Win32Window::SetTop(double twips) {
-  if (!hwnd_) return;
-  ::SetWindowPos(hwnd_, nullptr, OuterRect().left, toolkit_.Metrics().ToPixelsY(twips), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Win32Window::SetHeight(double twips) {
   if (!hwnd_) return;
   const RECT rect = OuterRect();
   ::SetWindowPos(hwnd_, nullptr, 0, 0, rect.right - rect.left, toolkit_.Metrics().ToPixelsY(twips),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+ui::PixelRect Win32Window::Bounds() const {
+  const RECT rect = OuterRect();
+  return ui::PixelRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Win32Window::MoveTo(int x, int y) {
+  if (!hwnd_) return;
+  ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 double Win32Window::ToScaleX(int pixels) const {

@@ -49,9 +49,9 @@ class Win32Window final : public ui::LifeCycleWindow {
   double Top() const override;
   double Width() const override;
   double Height() const override;
-  void SetLeft(double twips) override;
-  void SetTop(double twips) override;
   void SetHeight(double twips) override;
+  ui::PixelRect Bounds() const override;
+  void MoveTo(int x, int y) override;
   std::string Text(int id) const override;
   void SetText(int id, const std::string& text) override;
   int Value(int id) const override;
@@ -100,6 +100,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   void OnMouseMove(WPARAM wParam, LPARAM lParam);
   HBRUSH OnControlColor(HDC dc, HWND child);
   void OnTaskbarCreated();
+  LRESULT OnPowerBroadcast(WPARAM event);
 
   RECT OuterRect() const;
   double ToScaleX(int pixels) const;

@@ -3,6 +3,7 @@
 
 #include "win32/colors.h"
 #include "win32/command_ids.h"
+#include "win32/test_faults.h"
 #include "win32/text.h"
 #include "win32/win32_window.h"
 
@@ -202,8 +203,10 @@ void Win32Window::PopupMenu(int menuId) {
   // A menu opened for a tray icon closes properly only if the window gets a
   // message after it.
   ::PostMessageW(hwnd_, WM_NULL, 0, 0);
-  if (IsLayoutCommand(static_cast<int>(command)) && Live())
-    Events().Click(LayoutIdOf(static_cast<int>(command)));
+  if (!IsLayoutCommand(static_cast<int>(command)) || !Live()) return;
+  if (test_faults::MenuCommandFails())
+    throw std::runtime_error("The menu command could not be carried out.");
+  Events().Click(LayoutIdOf(static_cast<int>(command)));
 }
 
 }  // namespace win32

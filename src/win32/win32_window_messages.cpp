@@ -56,6 +56,17 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnNcDestroy();
       return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
+    // The desktop changed under the program's windows: the toolkit has every
+    // window of the program brought within reach (once per window that
+    // hears of it; a second pass finds them all in place).
+    case WM_DISPLAYCHANGE:
+      toolkit_.DesktopChanged();
+      break;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETWORKAREA) toolkit_.DesktopChanged();
+      break;
+    case WM_POWERBROADCAST:
+      return OnPowerBroadcast(wParam);
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers the whole surface
     case WM_PAINT:
@@ -320,6 +331,12 @@ HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
   ::SetTextColor(dc, fore);
   ::SetBkColor(dc, back);
   return toolkit_.Brushes().Get(back);
+}
+
+// A computer that slept may wake up with other displays attached.
+LRESULT Win32Window::OnPowerBroadcast(WPARAM event) {
+  if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) toolkit_.DesktopChanged();
+  return TRUE;
 }
 
 void Win32Window::OnTaskbarCreated() {

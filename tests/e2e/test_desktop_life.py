@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Desktop life: the end of the user's session, played to the program as
 Windows plays it; a taskbar that refuses the icon; and, in the build with
-faults the tests switch on, notes whose windows cannot be created and a
-fatal error."""
+faults the tests switch on, windows that cannot be created and a fatal
+error."""
 
 import contextlib
 import os
@@ -24,7 +24,13 @@ NOTE_CLOSE = (216, 16)  # the close picture
 NOTE_ROLLED_UP_HEIGHT = 31  # pixels (460 twips)
 SET_OK = "Alarm set successfully!"
 NO_MORE_NOTES = "No more notes can be opened. Close some notes and try again."
-FAIL_WINDOW_CREATION = "fail-window-creation"  # the marker PaperwispFaults.exe looks for
+NO_ABOUT = "The About window could not be opened. Close some notes and try again."
+NO_DIALOG = "The alarm window could not be opened. Close some notes and try again."
+NO_ALERT = ("The alarm went off, but its window could not be opened. Close some notes: the "
+            "alarm window opens as soon as it can.")
+# The markers PaperwispFaults.exe looks for beside itself.
+FAIL_WINDOW_CREATION = "fail-window-creation"
+FAIL_MENU_COMMAND = "fail-menu-command"
 QUIET = 1.0  # seconds to watch for something that should not happen
 
 
@@ -212,15 +218,21 @@ class DesktopLife(pw.TestCase):
                               message="the icon to go with the program")
 
     # Window creation refused (PaperwispFaults.exe, with its marker).
-    def start_faults_app(self):
+    def start_faults_app(self, fault=FAIL_WINDOW_CREATION):
         """PaperwispFaults.exe from a folder of its own, and the path of
-        the marker that makes its window creation fail."""
+        the marker that switches `fault` on."""
         folder = tempfile.mkdtemp(prefix="faults-", dir=self.session.directory)
         self.addCleanup(shutil.rmtree, folder, ignore_errors=True)
         exe = shutil.copy(self.session.faults_exe, folder)
         app = pw.App(self.driver, self.x, exe=exe)
         self.addCleanup(app.stop)
-        return app, os.path.join(folder, FAIL_WINDOW_CREATION)
+        return app, os.path.join(folder, fault)
+
+    def wait_error_box(self, app, text):
+        box = pw.wait_until(lambda: next((b for b in app.message_boxes() if b["text"] == text),
+                                         None), message=repr(text))
+        self.assertEqual((box["title"], box["buttons"]), ("Error", ["OK"]))
+        return box
 
     def test_a_note_that_cannot_be_created_costs_only_itself(self):
         app, marker = self.start_faults_app()
@@ -246,15 +258,41 @@ class DesktopLife(pw.TestCase):
         self.assert_in_slot(self.make_note(app), 0)
         self.assertEqual(self.driver.text(self.body(notes[1])), "Second")
 
-    def test_a_fatal_error_takes_the_icon_then_halts_the_program_under_its_message(self):
+    def test_about_the_alarm_dialog_and_the_alert_that_cannot_be_created_cost_only_themselves(
+            self):
         app, marker = self.start_faults_app()
+        note = self.make_note(app, "Still here")
+        open(marker, "w").close()
+        for item, text in ((pw.POPUP_ABOUT, NO_ABOUT), (pw.POPUP_ALARM_ME, NO_DIALOG)):
+            app.popup_command(item)
+            app.press_ok(self.wait_error_box(app, text))
+        os.remove(marker)
+
+        # The alarm fires while its confirmation waits, and no alert can be
+        # made: the user hears of it, and the alert opens once it can.
+        dialog = AlarmDialog(self, app)
+        dialog.choose_mode(OPTION1)
+        dialog.type_into(TXT_ALARM_AFTER, "0.004")  # fires on the first tick
+        open(marker, "w").close()
+        dialog.click(CMD_SET)
+        failed = self.wait_error_box(app, NO_ALERT)
+        self.assertEqual(app.windows(title=ALERT_TITLE), [])
+        os.remove(marker)
+        app.wait_window(title=ALERT_TITLE)
+        app.press_ok(failed)
+        app.press_ok(next(b for b in app.message_boxes() if b["text"] == SET_OK))
+        self.assertEqual(self.driver.text(self.body(note)), "Still here")
+        self.assertTrue(self.driver.info(note)["visible"])
+
+    def test_a_fatal_error_takes_the_icon_then_halts_the_program_under_its_message(self):
+        app, marker = self.start_faults_app(FAIL_MENU_COMMAND)
         note = self.make_note(app, "Still here")
         icon = app.tray_icon()
         open(marker, "w").close()
-        app.popup_command(pw.POPUP_ABOUT)  # the About window cannot be created
+        app.popup_command(pw.POPUP_ABOUT)  # its handler fails
         box = app.wait_message_box()
         self.assertEqual((box["title"], box["text"], box["buttons"]),
-                         ("Paperwisp", "The window Form5 could not be created.", ["OK"]))
+                         ("Paperwisp", "The menu command could not be carried out.", ["OK"]))
         self.assertFalse(app.tray_registered())
         pw.wait_until(lambda: icon not in self.driver.tray_icons(), 2,
                       message="the icon window to go")

@@ -66,17 +66,13 @@ int FakePlatform::ReleaseCapture() {
 
 std::intptr_t FakePlatform::SendMessageA(ui::Handle hwnd, std::uint32_t message,
                                          std::uintptr_t wParam, std::intptr_t lParam) {
-  // lParam is recorded as the 32-bit value it points to when it is a
-  // reference (the drag passes a reference to a zero), and -1 for null.
-  const auto* ref = reinterpret_cast<const std::int32_t*>(lParam);
-  calls.push_back({"SendMessageA", {I(hwnd), message, I(wParam), ref ? *ref : -1}, {}});
+  calls.push_back({"SendMessageA", {I(hwnd), message, I(wParam), lParam}, {}});
   return 0;
 }
 
-int FakePlatform::GetWindowPlacement(ui::Handle hwnd, ui::WindowPlacement* placement) {
-  calls.push_back({"GetWindowPlacement", {I(hwnd), placement->length}, {}});
-  placement->rcNormalPosition = normalRects[hwnd];
-  return 1;
+std::uint32_t FakePlatform::GetMessagePos() {
+  calls.push_back({"GetMessagePos", {}, {}});
+  return messagePos;
 }
 
 int FakePlatform::SetWindowPos(ui::Handle hwnd, ui::Handle insertAfter, int x, int y, int cx,

@@ -31,7 +31,7 @@ class FakePlatform : public ui::Platform {
   int ReleaseCapture() override;
   std::intptr_t SendMessageA(ui::Handle hwnd, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) override;
-  int GetWindowPlacement(ui::Handle hwnd, ui::WindowPlacement* placement) override;
+  std::uint32_t GetMessagePos() override;
   int SetWindowPos(ui::Handle hwnd, ui::Handle insertAfter, int x, int y, int cx, int cy,
                    std::uint32_t flags) override;
   ui::Handle LoadCursorA(ui::Handle instance, std::uintptr_t cursorName) override;
@@ -51,7 +51,7 @@ class FakePlatform : public ui::Platform {
   bool addTimesOut = false;
   bool iconShown = false;
   std::map<ui::Handle, std::int32_t> exStyles;  // what GetWindowLongA returns
-  std::map<ui::Handle, ui::RectL> normalRects;  // rcNormalPosition per window
+  std::uint32_t messagePos = 0;                 // what GetMessagePos returns
   std::vector<std::uint8_t> soundResource{'R', 'I', 'F', 'F', 1, 2, 3, 4};
   // The sound the "system" is playing: where it reads from, and its bytes as
   // they were when it started.

@@ -85,9 +85,19 @@ void FakeWindow::SetState(ui::WindowState state) {
   Events().Resize();
 }
 
-void FakeWindow::SetLeft(double twips) { left_ = twips; }
-void FakeWindow::SetTop(double twips) { top_ = twips; }
 void FakeWindow::SetHeight(double twips) { height_ = twips; }
+
+ui::PixelRect FakeWindow::Bounds() const {
+  const double perPixel = toolkit_.twipsPerPixel;
+  const int left = ui::TwipsToPixels(left_, perPixel), top = ui::TwipsToPixels(top_, perPixel);
+  return ui::PixelRect{left, top, left + ui::TwipsToPixels(width_, perPixel),
+                       top + ui::TwipsToPixels(height_, perPixel)};
+}
+
+void FakeWindow::MoveTo(int x, int y) {
+  left_ = x * toolkit_.twipsPerPixel;
+  top_ = y * toolkit_.twipsPerPixel;
+}
 
 ControlState& FakeWindow::Control(int id) {
   auto it = controls_.find(id);
@@ -182,6 +192,16 @@ std::unique_ptr<ui::Window> FakeToolkit::CreateFormWindow(const ui::WindowLayout
   nextHandle_ += 0x10;
   log.push_back(std::string("Create ") + layout.name);
   return std::make_unique<FakeWindow>(*this, layout, events, nextHandle_);
+}
+
+const ui::Monitors& FakeToolkit::Displays() const {
+  displays_.monitors = monitors;
+  if (displays_.monitors.empty()) {
+    const ui::PixelRect screen{0, 0, static_cast<int>(screenWidthPixels),
+                               static_cast<int>(screenHeightPixels)};
+    displays_.monitors.push_back(ui::Monitor{screen, screen, 96});
+  }
+  return displays_;
 }
 
 int FakeToolkit::ShowMessageBox(const std::string& text, int flags, const std::string& title) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fake/fake_monitors.h"
 #include "ui/life_cycle_window.h"
 #include "ui/toolkit.h"
 
@@ -66,9 +67,9 @@ class FakeWindow : public ui::LifeCycleWindow {
   double Top() const override { return top_; }
   double Width() const override { return width_; }
   double Height() const override { return height_; }
-  void SetLeft(double twips) override;
-  void SetTop(double twips) override;
   void SetHeight(double twips) override;
+  ui::PixelRect Bounds() const override;
+  void MoveTo(int x, int y) override;
   std::string Text(int id) const override;
   void SetText(int id, const std::string& text) override;
   int Value(int id) const override;
@@ -128,6 +129,8 @@ class FakeToolkit : public ui::Toolkit {
   double TwipsPerPixelX() const override { return twipsPerPixel; }
   double TwipsPerPixelY() const override { return twipsPerPixel; }
   ui::TimeOfDay Now() const override { return now; }
+  // `monitors`, or while it is empty one monitor of the screen's size.
+  const ui::Monitors& Displays() const override;
 
   // Live (not destroyed) windows created from the layout called `name`, in
   // creation order; Find returns the last one, or nullptr.
@@ -136,6 +139,7 @@ class FakeToolkit : public ui::Toolkit {
 
   // Settings and records open to tests.
   double screenWidthPixels = 1024, screenHeightPixels = 768, twipsPerPixel = 15;
+  std::vector<ui::Monitor> monitors;
   ui::TimeOfDay now{12, 0, 0};
   bool ended = false;
   bool failWindowCreation = false;  // as when the desktop is out of handles
@@ -153,6 +157,7 @@ class FakeToolkit : public ui::Toolkit {
   void Terminate() override;
 
   std::vector<FakeWindow*> windows_;
+  mutable FakeMonitors displays_;
   ui::Handle nextHandle_ = 0x1000;
 };
 

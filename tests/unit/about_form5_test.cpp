@@ -115,7 +115,7 @@ TEST_F(AboutTest, OpeningTwiceKeepsOneWindow) {
 
 TEST_F(AboutTest, ClosePictureUnloadsAndNextOpeningBuildsAfreshCentred) {
   fake::FakeWindow& first = Open();
-  first.SetLeft(0);  // wherever it went, the new window starts centred again
+  first.MoveTo(0, 0);  // wherever it went, the new window starts centred again
   first.Events().Click(first.IdOf("Image1"));
   EXPECT_FALSE(about_.IsLoaded());
   EXPECT_TRUE(platform_.calls.empty());

@@ -346,7 +346,7 @@ TEST_F(DialogTest, CloseBoxHidesLikeCancelAndTheAlarmStillFires) {
 }
 
 TEST_F(DialogTest, UnloadsFromCodeOrShutdownGoAhead) {
-  for (int mode : {ui::kFormCode, ui::kAppWindows, ui::kAppTaskManager}) {
+  for (int mode : {ui::kFormCode, ui::kAppWindows}) {
     OpenDialog();
     Dialog().Close(mode);
     EXPECT_FALSE(Dialog().Loaded()) << mode;

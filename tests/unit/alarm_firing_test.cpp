@@ -74,7 +74,8 @@ TEST_F(FiringTest, FireLoadsTheAlertWithItsSoundBeforeShowingIt) {
   ASSERT_EQ(topmost.size(), 1u);
   EXPECT_EQ(topmost[0].args[0], static_cast<std::int64_t>(Alert()->Hwnd()));
   EXPECT_EQ(topmost[0].args[1], -1);  // HWND_TOPMOST
-  EXPECT_EQ(topmost[0].args[6], 1);   // SWP_NOSIZE only: it is activated too
+  // SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE: showing it is what activates it.
+  EXPECT_EQ(topmost[0].args[6], 0x13);
 }
 
 TEST_F(FiringTest, AlertIsACentredPictureWithItsCloseGlyphOnTop) {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "alarm_fixture.h"
 #include "shell_running_program.h"
+#include "ui/placement.h"
 
 namespace {
 
@@ -180,11 +182,98 @@ TEST_F(OutOfHandlesTest, ANoteThatCannotBeMadeCostsNothingElse) {
   EXPECT_TRUE(NoteWindow(0).Visible());
 }
 
-// Without the controller's other windows the program cannot go on.
-TEST_F(OutOfHandlesTest, OtherWindowsThatCannotBeMadeAreFatal) {
+TEST_F(OutOfHandlesTest, AboutAndTheAlarmDialogThatCannotBeMadeCostOnlyThemselves) {
+  NewNote();
+  NoteWindow(0).SetText(notes::Form2::kText1, "keep me");
   toolkit_.failWindowCreation = true;
-  for (const char* item : {"mnuAlarmMe", "mnuAbout"})
-    EXPECT_THROW(ChooseFromPopup(item), ui::WindowCreationError) << item;
+  ChooseFromPopup("mnuAlarmMe");
+  ChooseFromPopup("mnuAbout");
+  toolkit_.failWindowCreation = false;
+
+  ASSERT_EQ(toolkit_.msgBoxes.size(), 2u);
+  EXPECT_EQ(toolkit_.msgBoxes[0].text,
+            "The alarm window could not be opened. Close some notes and try again.");
+  EXPECT_EQ(toolkit_.msgBoxes[1].text,
+            "The About window could not be opened. Close some notes and try again.");
+  for (const fake::MsgBoxCall& box : toolkit_.msgBoxes)
+    EXPECT_EQ((std::pair<int, std::string>{box.flags, box.title}),
+              (std::pair<int, std::string>{16, "Error"}));
+  EXPECT_EQ(NoteWindow(0).Text(notes::Form2::kText1), "keep me");
+
+  ChooseFromPopup("mnuAbout");
+  EXPECT_TRUE(program_.Form5().Win().Visible());
+}
+
+using AlarmOnTheDesktopTest = SessionEndTest;
+
+// An alarm whose alert cannot open is heard at once, said once, and its
+// alert opens on the first tick that can make it.
+TEST_F(AlarmOnTheDesktopTest, AnAlertThatCannotBeMadeIsRetriedWithItsSoundPlaying) {
+  SetMinutes("0.01");
+  toolkit_.failWindowCreation = true;
+  Ticks(3);
+  EXPECT_EQ(toolkit_.msgBoxes.back().text,
+            "The alarm went off, but its window could not be opened. Close some notes: the "
+            "alarm window opens as soon as it can.");
+  EXPECT_EQ(toolkit_.msgBoxes.back().flags, 16);
+  EXPECT_EQ(toolkit_.msgBoxes.size(), 2u);  // the confirmation, then this
+  EXPECT_EQ(SoundCalls().back(), (std::vector<std::int64_t>{1, alarm_test::kLoopFlags}));
+  EXPECT_TRUE(Timer1On());
+
+  toolkit_.failWindowCreation = false;
+  Tick();
+  EXPECT_TRUE(AlertOpen());
+  EXPECT_FALSE(Timer1On());
+  Alert()->Events().Click(alarms::Form4::kImage2);
+  EXPECT_EQ(SoundCalls().back(), (std::vector<std::int64_t>{0, 0}));
+}
+
+// Deleting the alarm gives up its alert, and the sound goes with it.
+TEST_F(AlarmOnTheDesktopTest, DeletingAnAlarmWhoseAlertWaitsStopsItsSound) {
+  SetTime("12", " 0");
+  toolkit_.failWindowCreation = true;
+  Tick();
+  toolkit_.now.minute = 1;
+  OpenDialog();
+  Press(alarm_test::Form3::kCmdCancelAlarm);
+  toolkit_.failWindowCreation = false;
+  Ticks(2);
+  EXPECT_EQ(SoundCalls().back(), (std::vector<std::int64_t>{0, 0}));
+  EXPECT_EQ(Alert(), nullptr);
+}
+
+// ---- A desktop that changes under the windows ----------------------------
+
+// Every window of the program, open or hidden, rolled up or not, returns
+// from wherever it was left once the screen it was on goes away.
+TEST_F(AlarmOnTheDesktopTest, EveryWindowComesBackWhenItsScreenGoes) {
+  SetMinutes("0.01");
+  Tick();  // the alert
+  OpenDialog();
+  program_.Form5().EnsureLoaded().Show();
+  Form1Window().Events().Click(shell::Form1::kCmdMakeANewWindow);
+  Form1Window().Events().Click(shell::Form1::kCmdMakeANewWindow);
+  fake::FakeWindow& rolled = *toolkit_.All("Form2")[0];
+  rolled.Events().DblClick(ui::kForm);
+  std::vector<fake::FakeWindow*> windows = toolkit_.All("Form2");
+  for (const char* name : {"Form3", "Form4", "Form5"}) windows.push_back(toolkit_.Find(name));
+  const ui::PixelRect second{1024, 0, 2944, 1080};
+  toolkit_.monitors = {{{0, 0, 1024, 768}, {0, 0, 1024, 728}, 96}, {second, second, 96}};
+  for (fake::FakeWindow* window : windows) window->MoveTo(1500, 700);
+  std::vector<ui::PixelSize> sizes;
+  for (fake::FakeWindow* window : windows)
+    sizes.push_back({window->Bounds().Width(), window->Bounds().Height()});
+
+  toolkit_.monitors.pop_back();
+  toolkit_.DesktopChanged();
+
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    const ui::PixelRect bounds = windows[i]->Bounds();
+    EXPECT_TRUE(bounds.left >= 0 && bounds.top >= 0 && bounds.right <= 1024 && bounds.bottom <= 728)
+        << windows[i]->Layout().name << " at " << bounds.left << ", " << bounds.top;
+    EXPECT_EQ(bounds.Width(), sizes[i].width);
+    EXPECT_EQ(bounds.Height(), sizes[i].height);
+  }
 }
 
 }  // namespace

@@ -26,14 +26,13 @@ TEST_F(NoteWindowTest, LoadMakesAColourKeyedLayeredTopmostWindow) {
   Pool().AllocateNoteSlot();
 
   const auto hwnd = static_cast<std::int64_t>(NoteWindow(0).Hwnd());
-  ASSERT_EQ(platform_.Names(),
-            (Calls{"GetWindowLongA", "SetWindowLongA", "SetLayeredWindowAttributes",
-                   "GetWindowPlacement", "SetWindowPos"}));
+  ASSERT_EQ(platform_.Names(), (Calls{"GetWindowLongA", "SetWindowLongA",
+                                      "SetLayeredWindowAttributes", "SetWindowPos"}));
   EXPECT_EQ(platform_.calls[0].args, (std::vector<std::int64_t>{hwnd, -20}));
   EXPECT_EQ(platform_.calls[1].args, (std::vector<std::int64_t>{hwnd, -20, 0x00080100}));
   EXPECT_EQ(platform_.calls[2].args, (std::vector<std::int64_t>{hwnd, 0, 0, 1}));
-  EXPECT_EQ(platform_.calls[4].args[0], hwnd);
-  EXPECT_EQ(platform_.calls[4].args[1], -1);
+  EXPECT_EQ(platform_.calls[3].args[0], hwnd);
+  EXPECT_EQ(platform_.calls[3].args[1], -1);
   EXPECT_EQ(Note(0)->SavedHeight(), 4230);
   EXPECT_FALSE(Note(0)->RolledUp());
 }
@@ -74,6 +73,8 @@ class DragTest : public NoteWindowTest, public ::testing::WithParamInterface<Pre
 TEST_P(DragTest, PressOnSheetOrLabelStartsTheMoveLoop) {
   fake::FakeWindow& note = MakeNote();
   platform_.calls.clear();
+  // Where the press was: x 800, y -20 (on a monitor above the primary one).
+  platform_.messagePos = 0xFFEC0320;
 
   note.Events().MouseDown(GetParam().control, GetParam().button, 0, 100, 100);
 
@@ -81,10 +82,11 @@ TEST_P(DragTest, PressOnSheetOrLabelStartsTheMoveLoop) {
     EXPECT_TRUE(platform_.calls.empty());
     return;
   }
-  ASSERT_EQ(platform_.Names(), (Calls{"ReleaseCapture", "SendMessageA"}));
-  // WM_NCLBUTTONDOWN, HTCAPTION, lParam a reference to a 32-bit zero.
-  EXPECT_EQ(platform_.calls[1].args,
-            (std::vector<std::int64_t>{static_cast<std::int64_t>(note.Hwnd()), 0xA1, 2, 0}));
+  ASSERT_EQ(platform_.Names(), (Calls{"ReleaseCapture", "GetMessagePos", "SendMessageA"}));
+  // WM_NCLBUTTONDOWN, HTCAPTION, lParam the press's screen position.
+  EXPECT_EQ(
+      platform_.calls[2].args,
+      (std::vector<std::int64_t>{static_cast<std::int64_t>(note.Hwnd()), 0xA1, 2, 0xFFEC0320}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, DragTest,
@@ -98,15 +100,16 @@ INSTANTIATE_TEST_SUITE_P(Presses, DragTest,
                                            PressCase{notes::Form2::kImage1, ui::kLeftButton,
                                                      false}));
 
-TEST_F(NoteWindowTest, RepaintKeepsTheNoteOnTop) {
+// Topmost again, neither moved nor activated: SWP_NOSIZE | SWP_NOMOVE |
+// SWP_NOACTIVATE.
+TEST_F(NoteWindowTest, RepaintKeepsTheNoteOnTopWithoutTakingTheKeyboard) {
   fake::FakeWindow& note = MakeNote();
-  platform_.normalRects[note.Hwnd()] = {900, 40, 1177, 322};
   platform_.calls.clear();
   note.Events().Paint();
-  ASSERT_EQ(platform_.Names(), (Calls{"GetWindowPlacement", "SetWindowPos"}));
+  ASSERT_EQ(platform_.Names(), (Calls{"SetWindowPos"}));
   EXPECT_EQ(
-      platform_.calls[1].args,
-      (std::vector<std::int64_t>{static_cast<std::int64_t>(note.Hwnd()), -1, 900, 40, 0, 0, 1}));
+      platform_.calls[0].args,
+      (std::vector<std::int64_t>{static_cast<std::int64_t>(note.Hwnd()), -1, 0, 0, 0, 0, 0x13}));
 }
 
 TEST_F(NoteWindowTest, CloseGlyphHidesButKeepsTheNote) {
@@ -136,8 +139,7 @@ TEST_P(CloseModeTest, ClosingFreesTheSlotAndIsNeverRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, CloseModeTest,
-                         ::testing::Values(ui::kFormControlMenu, ui::kFormCode, ui::kAppWindows,
-                                           ui::kAppTaskManager));
+                         ::testing::Values(ui::kFormControlMenu, ui::kFormCode, ui::kAppWindows));
 
 // The slot number lives only in the label. A label that does not name the
 // note's own slot must neither free another note's slot nor keep its own.

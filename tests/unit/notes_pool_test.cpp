@@ -1,8 +1,8 @@
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "shell_running_program.h"
+#include "ui/placement.h"
 
 namespace {
 
@@ -72,8 +72,8 @@ TEST_F(NotePoolTest, ClosedSlotIsReusedAtItsOwnPlace) {
   NewNote();
   fake::FakeWindow& note = NoteWindow(1);
   EXPECT_EQ(note.Text(notes::Form2::kLabel1), "1");
-  EXPECT_EQ(note.Top(), 1300);
-  EXPECT_EQ(note.Left(), 11520 + 300);
+  // 1300 and 11520 + 300 twips, in whole pixels.
+  EXPECT_EQ(note.Bounds(), (ui::PixelRect{788, 87, 788 + 277, 87 + 282}));
 }
 
 TEST_F(NotePoolTest, ClosingEveryNoteShrinksThePoolBackToOneSlot) {
@@ -98,54 +98,52 @@ TEST_F(NotePoolTest, NewNoteCommandClearsShowsAndMakesTopmost) {
   fake::FakeWindow& note = NoteWindow(0);
   EXPECT_EQ(note.Text(notes::Form2::kText1), "");
   EXPECT_TRUE(note.Visible());
-  // Topmost once at load and once more where the note finally stands.
+  // Topmost once at load and once more where the note finally stands; then
+  // it takes the foreground.
   const auto positions = platform_.Calls("SetWindowPos");
   ASSERT_EQ(positions.size(), 2u);
-  EXPECT_EQ(platform_.Names().back(), "SetWindowPos");
+  const std::vector<std::string> names = platform_.Names();
+  EXPECT_EQ((std::vector<std::string>{names.end() - 2, names.end()}),
+            (std::vector<std::string>{"SetWindowPos", "SetForegroundWindow"}));
   EXPECT_EQ(positions[1].args[0], static_cast<std::int64_t>(note.Hwnd()));
   EXPECT_EQ(positions[1].args[1], -1);
 }
 
 struct PlacementCase {
   int slot;
-  double top;
-  double leftOffset;  // beyond three quarters of the screen width
+  ui::PixelPoint at;
 };
 
 void PrintTo(const PlacementCase& c, std::ostream* os) { *os << "slot " << c.slot; }
 
 class PlacementTest : public NotePoolTest, public ::testing::WithParamInterface<PlacementCase> {};
 
-// Past slot 32, slot * 1000 no longer fits 16 bits; the cascade carries on
-// instead, and every note stays open.
-TEST_P(PlacementTest, CascadesBySlotNumber) {
+// At 1024 x 768 seven notes fit the first column (300 twips down, three
+// quarters across, then 1000 twips down and 300 right each); further notes
+// go into further columns. Past slot 32, slot * 1000 no longer fits 16 bits;
+// the cascade carries on instead, and every note stays open.
+TEST_P(PlacementTest, CascadesBySlotNumberWithinTheWorkArea) {
   const PlacementCase& c = GetParam();
   for (int i = 0; i <= c.slot; ++i) NewNote();
-  fake::FakeWindow& note = NoteWindow(c.slot);
-  EXPECT_EQ(note.Top(), c.top);
-  EXPECT_EQ(note.Left(), 1024 * 15 * 3 / 4 + c.leftOffset);
+  const ui::PixelRect bounds = NoteWindow(c.slot).Bounds();
+  EXPECT_EQ((ui::PixelPoint{bounds.left, bounds.top}), c.at);
   EXPECT_EQ(toolkit_.All("Form2").size(), static_cast<std::size_t>(c.slot) + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Slots, PlacementTest,
-                         ::testing::Values(PlacementCase{0, 300, 0}, PlacementCase{1, 1300, 300},
-                                           PlacementCase{2, 2300, 600},
-                                           PlacementCase{32, 32300, 9600},
-                                           PlacementCase{33, 33300, 9900},
-                                           PlacementCase{200, 200300, 60000}));
+                         ::testing::Values(PlacementCase{0, {768, 20}}, PlacementCase{1, {788, 87}},
+                                           PlacementCase{2, {808, 153}},
+                                           PlacementCase{6, {888, 420}},
+                                           PlacementCase{7, {491, 20}},
+                                           PlacementCase{33, {571, 386}},
+                                           PlacementCase{200, {391, 320}}));
 
-TEST_F(NotePoolTest, LeftIsComputedInFloatingPointAndGivenInSinglePrecision) {
-  // 1023 pixels at 15 twips: three quarters is 11508.75, kept unrounded.
+// 1023 pixels: three quarters is 767.25, placed at the nearest pixel as the
+// window system places any position in twips.
+TEST_F(NotePoolTest, FirstColumnStartsAtThreeQuartersOfTheScreenWidth) {
   toolkit_.screenWidthPixels = 1023;
   NewNote();
-  EXPECT_EQ(NoteWindow(0).Left(), 11508.75);
-
-  // A width whose three quarters single precision cannot hold exactly.
-  toolkit_.twipsPerPixel = 1440.0 / 113;
-  NewNote();
-  const double exact = 1023 * (1440.0 / 113) * 3 / 4 + 300;
-  EXPECT_EQ(NoteWindow(1).Left(), static_cast<double>(static_cast<float>(exact)));
-  EXPECT_NEAR(NoteWindow(1).Left(), exact, 0.01);
+  EXPECT_EQ(NoteWindow(0).Bounds().left, 767);
 }
 
 }  // namespace

@@ -14,47 +14,34 @@ class PlainForm : public ui::Form {
   explicit PlainForm(ui::Toolkit& toolkit) : ui::Form(toolkit, kPlainWindow) {}
 };
 
-struct TopmostCase {
-  ui::WindowState state;
-  std::uint32_t flags;
-};
+class TopmostTest : public ::testing::TestWithParam<ui::WindowState> {};
 
-class KeepFormOnTopTest : public ::testing::TestWithParam<TopmostCase> {};
-
-TEST_P(KeepFormOnTopTest, PlacesAtNormalRectangleWithStateFlags) {
+// Whatever the window's state: topmost where it stands, at its size, and
+// not activated (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE).
+TEST_P(TopmostTest, BothProceduresNeitherMoveNorActivate) {
   fake::FakeToolkit toolkit;
   fake::FakePlatform platform;
   PlainForm form(toolkit);
-  const ui::Handle hwnd = form.EnsureLoaded().Hwnd();
-  platform.normalRects[hwnd] = {120, 45, 400, 300};
-  form.Win().SetState(GetParam().state);
+  const auto hwnd = static_cast<std::int64_t>(form.EnsureLoaded().Hwnd());
+  form.Win().SetState(GetParam());
 
   notes::KeepFormOnTop(platform, form);
+  notes::MakeWindowTopmost(platform, form.Hwnd());
 
-  ASSERT_EQ(platform.Names(), (std::vector<std::string>{"GetWindowPlacement", "SetWindowPos"}));
-  EXPECT_EQ(platform.calls[0].args[1], 44);
-  EXPECT_EQ(platform.calls[1].args,
-            (std::vector<std::int64_t>{static_cast<std::int64_t>(hwnd), -1, 120, 45, 0, 0,
-                                       GetParam().flags}));
+  const std::vector<std::int64_t> expected{hwnd, -1, 0, 0, 0, 0, 0x13};
+  ASSERT_EQ(platform.Names(), (std::vector<std::string>{"SetWindowPos", "SetWindowPos"}));
+  EXPECT_EQ(platform.calls[0].args, expected);
+  EXPECT_EQ(platform.calls[1].args, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(States, KeepFormOnTopTest,
-                         ::testing::Values(TopmostCase{ui::WindowState::Normal, 1},
-                                           TopmostCase{ui::WindowState::Minimized, 1},
-                                           TopmostCase{ui::WindowState::Maximized, 3}));
+INSTANTIATE_TEST_SUITE_P(States, TopmostTest,
+                         ::testing::Values(ui::WindowState::Normal, ui::WindowState::Minimized,
+                                           ui::WindowState::Maximized));
 
 TEST(MakeWindowTopmost, ZeroHandleMakesNoCall) {
   fake::FakePlatform platform;
   notes::MakeWindowTopmost(platform, 0);
   EXPECT_TRUE(platform.calls.empty());
-}
-
-TEST(MakeWindowTopmost, PlacesAtNormalRectangleWithoutStateTest) {
-  fake::FakePlatform platform;
-  platform.normalRects[0x500] = {7, 9, 50, 60};
-  notes::MakeWindowTopmost(platform, 0x500);
-  ASSERT_EQ(platform.Names(), (std::vector<std::string>{"GetWindowPlacement", "SetWindowPos"}));
-  EXPECT_EQ(platform.calls[1].args, (std::vector<std::int64_t>{0x500, -1, 7, 9, 0, 0, 1}));
 }
 
 }  // namespace

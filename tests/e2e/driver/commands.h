@@ -17,6 +17,7 @@ std::string CmdChildren(const Args& args);
 std::string CmdText(const Args& args);
 std::string CmdComboItems(const Args& args);
 std::string CmdForeground(const Args& args);
+std::string CmdFocus(const Args& args);
 std::string CmdWindowAt(const Args& args);
 std::string CmdScreen(const Args& args);
 
@@ -29,6 +30,7 @@ std::string CmdKey(const Args& args);
 std::string CmdChars(const Args& args);
 std::string CmdClose(const Args& args);
 std::string CmdMove(const Args& args);
+std::string CmdRepaint(const Args& args);
 std::string CmdCursor(const Args& args);
 std::string CmdEndSession(const Args& args);
 

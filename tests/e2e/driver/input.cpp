@@ -128,6 +128,12 @@ std::string CmdMove(const Args& args) {
              : "false";
 }
 
+// repaint HWND: has the window repainted, as uncovering it would.
+std::string CmdRepaint(const Args& args) {
+  return RedrawWindow(WindowArg(args, 1), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE) ? "true"
+                                                                                        : "false";
+}
+
 // cursor [X Y]: moves the pointer when given a position; reports where it is
 // and which standard shape it shows.
 std::string CmdCursor(const Args& args) {

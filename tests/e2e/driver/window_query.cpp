@@ -182,6 +182,20 @@ std::string CmdForeground(const Args&) {
   return std::to_string(HandleValue(GetForegroundWindow()));
 }
 
+// focus: the foreground window, and the active window and the window with
+// the keyboard focus of the thread that owns it (any process's).
+std::string CmdFocus(const Args&) {
+  const HWND foreground = GetForegroundWindow();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (foreground) GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info);
+  return JsonObject()
+      .Int("foreground", HandleValue(foreground))
+      .Int("active", HandleValue(info.hwndActive))
+      .Int("focus", HandleValue(info.hwndFocus))
+      .Text();
+}
+
 // windowat X Y: the window under a screen point, and its top-level window.
 std::string CmdWindowAt(const Args& args) {
   const POINT p{static_cast<LONG>(IntArg(args, 1)), static_cast<LONG>(IntArg(args, 2))};
@@ -192,14 +206,18 @@ std::string CmdWindowAt(const Args& args) {
       .Text();
 }
 
-// screen: the size of the screen in pixels and its logical dots per inch.
+// screen: the size of the screen in pixels, its work area (screen less
+// taskbars) and its logical dots per inch.
 std::string CmdScreen(const Args&) {
   const HDC dc = GetDC(nullptr);
   const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
   ReleaseDC(nullptr, dc);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   return JsonObject()
       .Int("width", GetSystemMetrics(SM_CXSCREEN))
       .Int("height", GetSystemMetrics(SM_CYSCREEN))
+      .Raw("workArea", RectJson(work))
       .Int("dpi", dpi)
       .Text();
 }

@@ -102,10 +102,16 @@ class Driver:
     def foreground(self):
         return self.call("foreground")
 
+    def focus(self):
+        """{foreground, active, focus}: the foreground window, and the active
+        window and keyboard focus of the thread that owns it."""
+        return self.call("focus")
+
     def window_at(self, x, y):
         return self.call("windowat", x, y)
 
     def screen(self):
+        """{width, height, workArea: [l, t, r, b], dpi}"""
         return self.call("screen")
 
     # Messages and input.
@@ -141,6 +147,10 @@ class Driver:
     def move(self, hwnd, x, y):
         """Moves a window's top-left corner to screen pixel (x, y)."""
         return self.call("move", hwnd, x, y)
+
+    def repaint(self, hwnd):
+        """Has the window repaint itself, as uncovering it would."""
+        return self.call("repaint", hwnd)
 
     def cursor(self, x=None, y=None):
         return self.call("cursor") if x is None else self.call("cursor", x, y)
