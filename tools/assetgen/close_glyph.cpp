@@ -5,6 +5,7 @@
 #include "artwork.h"
 #include "gif_file.h"
 #include "quantize.h"
+#include "shape_refinement.h"
 #include "shapes.h"
 
 namespace assetgen {
@@ -15,14 +16,23 @@ constexpr int kTransparentIndex = 255;
 constexpr int kOpaqueColours = 41;
 constexpr int kLargerOpaqueColours = 128;
 
-// The tile's outline, in 100 % pixels. At 100 % only the four corner pixels
-// fall outside it; larger scales follow its rounding.
+// The tile's outline, in 100 % pixels, which larger scales follow.
 Region Tile() { return RoundedRect(0, 0, kSize, kSize, 1.5); }
 
 struct Glyph {
   Image image;
-  std::vector<bool> transparent;
+  Shape shape;
 };
+
+// At 100 % the four corner pixels are transparent, and nothing else.
+Shape CornersOnly() {
+  Shape shape{kSize, kSize, {}};
+  for (int y = 0; y < kSize; ++y) {
+    for (int x = 0; x < kSize; ++x)
+      shape.transparent.push_back((x == 0 || x == kSize - 1) && (y == 0 || y == kSize - 1));
+  }
+  return shape;
+}
 
 Glyph DrawGlyph(int percent) {
   const double scale = percent / 100.0;
@@ -56,12 +66,14 @@ Glyph DrawGlyph(int percent) {
                              scale));
 
   const Mask tile = cover(Tile());
+  glyph.shape = {size, size, {}};
   for (int y = 0; y < size; ++y) {
-    for (int x = 0; x < size; ++x) {
-      const bool corner = (x == 0 || x == size - 1) && (y == 0 || y == size - 1);
-      glyph.transparent.push_back(percent == 100 ? corner : tile.At(x, y) < 0.5);
-    }
+    for (int x = 0; x < size; ++x) glyph.shape.transparent.push_back(tile.At(x, y) < 0.5);
   }
+  if (percent == 100)
+    glyph.shape = CornersOnly();
+  else if (percent % 100 == 0)
+    AgreeWith100Percent(glyph.shape, tile, CornersOnly());
   return glyph;
 }
 }  // namespace
@@ -72,7 +84,7 @@ std::vector<std::uint8_t> CloseGlyphGif(int percent) {
   const std::vector<Rgb8> rgb = glyph.image.ToRgb8();
   std::vector<Rgb8> opaque;
   for (std::size_t i = 0; i < rgb.size(); ++i) {
-    if (!glyph.transparent[i]) opaque.push_back(rgb[i]);
+    if (!glyph.shape.transparent[i]) opaque.push_back(rgb[i]);
   }
   const Quantized reduced = percent == 100 ? QuantizeExactly(opaque, kOpaqueColours)
                                            : Quantize(opaque, kLargerOpaqueColours);
@@ -87,7 +99,7 @@ std::vector<std::uint8_t> CloseGlyphGif(int percent) {
   picture.palette[kTransparentIndex] = {255, 255, 255};
   std::size_t next = 0;
   for (std::size_t i = 0; i < rgb.size(); ++i) {
-    picture.indices.push_back(glyph.transparent[i]
+    picture.indices.push_back(glyph.shape.transparent[i]
                                   ? kTransparentIndex
                                   : static_cast<std::uint8_t>(reduced.indices[next++]));
   }

@@ -9,6 +9,7 @@
 #include "artwork.h"
 #include "gif_file.h"
 #include "quantize.h"
+#include "shape_refinement.h"
 #include "shapes.h"
 
 namespace assetgen {
@@ -104,22 +105,28 @@ std::vector<bool> FaintestPixels(const Mask& coverage) {
 }
 
 // Larger scales keep every pixel at least as covered as the faintest opaque
-// pixel at 100 %, so that their outline reduces to the same one.
-std::vector<bool> FainterThan100Percent(const Mask& coverage) {
+// pixel at 100 %, and then agree with the 100 % outline wherever it falls
+// inside a pixel there.
+std::vector<bool> LargerShape(const Mask& coverage, int percent) {
+  static const Shape actual = [] {
+    const Mask reference = Draw(100).coverage;
+    return Shape{kSize, kSize, FaintestPixels(reference)};
+  }();
   static const double cutoff = [] {
     const Mask reference = Draw(100).coverage;
-    const std::vector<bool> transparent = FaintestPixels(reference);
     double faintest = 1;
     for (int i = 0; i < kSize * kSize; ++i) {
-      if (!transparent[i]) faintest = std::min(faintest, reference.At(i % kSize, i / kSize));
+      if (!actual.transparent[i]) faintest = std::min(faintest, reference.At(i % kSize, i / kSize));
     }
     return faintest;
   }();
-  std::vector<bool> transparent;
+  Shape shape{coverage.Width(), coverage.Height(), {}};
   for (int y = 0; y < coverage.Height(); ++y) {
-    for (int x = 0; x < coverage.Width(); ++x) transparent.push_back(coverage.At(x, y) < cutoff);
+    for (int x = 0; x < coverage.Width(); ++x)
+      shape.transparent.push_back(coverage.At(x, y) < cutoff);
   }
-  return transparent;
+  if (percent % 100 == 0) AgreeWith100Percent(shape, coverage, actual);
+  return shape.transparent;
 }
 
 }  // namespace
@@ -128,7 +135,7 @@ std::vector<std::uint8_t> EmblemGif(int percent) {
   const Drawing drawing = Draw(percent);
   const int size = drawing.image.Width();
   const std::vector<bool> transparent =
-      percent == 100 ? FaintestPixels(drawing.coverage) : FainterThan100Percent(drawing.coverage);
+      percent == 100 ? FaintestPixels(drawing.coverage) : LargerShape(drawing.coverage, percent);
   const int opaqueColours = percent == 100 ? kOpaqueColours : kLargerOpaqueColours;
 
   const std::vector<Rgb8> rgb = drawing.image.ToRgb8();

@@ -12,6 +12,7 @@
 
 #include "artwork.h"
 #include "gif_file.h"
+#include "shape_refinement.h"
 
 namespace assetgen {
 
@@ -170,15 +171,20 @@ struct Spot {
   int x, y;
 };
 
-Spot SpotAt(int pixelX, int pixelY, double scale) {
+// The spot of a point given in 100 % coordinates.
+Spot SpotAtPoint(double centreX, double centreY) {
   Spot spot;
-  spot.centreX = (pixelX + 0.5) / scale;
-  spot.centreY = (pixelY + 0.5) / scale;
+  spot.centreX = centreX;
+  spot.centreY = centreY;
   spot.column = spot.centreX - 0.5;
   spot.row = spot.centreY - 0.5;
   spot.x = static_cast<int>(std::floor(spot.centreX));
   spot.y = static_cast<int>(std::floor(spot.centreY));
   return spot;
+}
+
+Spot SpotAt(int pixelX, int pixelY, double scale) {
+  return SpotAtPoint((pixelX + 0.5) / scale, (pixelY + 0.5) / scale);
 }
 
 bool InCurl(const Spot& spot) { return spot.y > kStraightLastRow && spot.y < kCurlTipRow; }
@@ -219,13 +225,18 @@ class Sheet {
         width_(ScaledLength(kWidth, percent)),
         height_(ScaledLength(kHeight, percent)),
         // The darker edge line is one 100 % pixel wide at every scale.
-        edgeReach_(std::max(1, percent / 100)) {}
+        edgeReach_(std::max(1, percent / 100)),
+        shape_(DrawnShape(outline, percent)) {
+    if (percent != 100 && percent % 100 == 0)
+      AgreeWith100Percent(shape_, Coverage(outline, percent), DrawnShape(outline, 100));
+  }
 
   int Width() const { return width_; }
   int Height() const { return height_; }
 
   bool Opaque(int x, int y) const {
-    return x >= 0 && y >= 0 && x < width_ && y < height_ && Covers(outline_, SpotAt(x, y, scale_));
+    return x >= 0 && y >= 0 && x < width_ && y < height_ &&
+           !shape_.transparent[static_cast<std::size_t>(y) * width_ + x];
   }
 
   // Tone index of an opaque pixel.
@@ -251,11 +262,41 @@ class Sheet {
     return Clamp01(1.5 - (CurlRim(spot.row, outline_.curlExponent) - spot.column));
   }
 
+  // The outline sampled at each pixel's centre.
+  static Shape DrawnShape(const Outline& outline, int percent) {
+    const double scale = percent / 100.0;
+    Shape shape{ScaledLength(kWidth, percent), ScaledLength(kHeight, percent), {}};
+    for (int y = 0; y < shape.height; ++y) {
+      for (int x = 0; x < shape.width; ++x)
+        shape.transparent.push_back(!Covers(outline, SpotAt(x, y, scale)));
+    }
+    return shape;
+  }
+
+  // How much of each pixel the outline covers, from 4 x 4 samples.
+  static Mask Coverage(const Outline& outline, int percent) {
+    const double scale = percent / 100.0;
+    Mask coverage(ScaledLength(kWidth, percent), ScaledLength(kHeight, percent));
+    for (int y = 0; y < coverage.Height(); ++y) {
+      for (int x = 0; x < coverage.Width(); ++x) {
+        int inside = 0;
+        for (int sy = 0; sy < 4; ++sy) {
+          for (int sx = 0; sx < 4; ++sx)
+            inside += Covers(
+                outline, SpotAtPoint((x + (sx + 0.5) / 4) / scale, (y + (sy + 0.5) / 4) / scale));
+        }
+        coverage.At(x, y) = inside / 16.0;
+      }
+    }
+    return coverage;
+  }
+
   const Outline& outline_;
   double scale_;
   int width_;
   int height_;
   int edgeReach_;
+  Shape shape_;
 };
 
 struct IndexMap {
