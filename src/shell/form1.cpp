@@ -92,8 +92,20 @@ void Form1::Timer(int id) {
 }
 
 // A restarted taskbar has forgotten every icon; without this the program
-// would run on with no way to reach it.
-void Form1::TaskbarCreated() { AddTrayIcon(); }
+// would run on with no way to reach it. It may show icons at another size
+// than the old one did.
+void Form1::TaskbarCreated() {
+  TrayIconData_.hIcon = Win().IconHandle();
+  AddTrayIcon();
+}
+
+// The notification area shows icons at the size of its new DPI: the icon of
+// that size replaces the old one. A registration still being retried takes
+// it with the record.
+void Form1::DpiChanged() {
+  TrayIconData_.hIcon = Win().IconHandle();
+  platform_.Shell_NotifyIconA(ui::kNimModify, &TrayIconData_);
+}
 
 // At logon the taskbar may not be there yet, or be too busy to answer in
 // time. Until it takes the icon the program has no face at all, so it keeps

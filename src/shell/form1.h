@@ -73,6 +73,7 @@ class Form1 : public ui::Form, public alarms::AlarmDisplay {
   void MouseMove(int id, int button, int shift, double x, double y) override;
   void Timer(int id) override;
   void TaskbarCreated() override;
+  void DpiChanged() override;
 
   void Form_Load();
   void Form_MouseMove(double x);

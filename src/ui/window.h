@@ -59,6 +59,10 @@ class FormEvents {
   virtual void Timer(int id) { (void)id; }
   // The shell's taskbar was (re)created: tray icons must be registered again.
   virtual void TaskbarCreated() {}
+  // The window's DPI changed (it moved to a monitor of another scale, or its
+  // monitor's scale changed): what is chosen in pixels, icons among it, is
+  // chosen afresh.
+  virtual void DpiChanged() {}
 };
 
 // One loaded window. Geometry is in twips; texts are UTF-8.
@@ -69,6 +73,8 @@ class Window {
   // False once the window has been unloaded.
   virtual bool Loaded() const = 0;
   virtual Handle Hwnd() const = 0;
+  // The window's icon at the size of the shell's small icons at the
+  // window's DPI: the one the notification area shows. 0 when it has none.
   virtual Handle IconHandle() const = 0;
 
   virtual void Show() = 0;  // modeless

@@ -1,14 +1,74 @@
 #include "win32/icon_cache.h"
 
+#include <commctrl.h>
+
+#include "win32/system_library.h"
+
 namespace win32 {
 
-HICON IconCache::Get(int resourceId) {
-  UniqueIcon& icon = icons_[resourceId];
-  if (!icon) {
-    icon.reset(static_cast<HICON>(
-        ::LoadImageW(instance_, MAKEINTRESOURCEW(resourceId), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+namespace {
+
+// Windows 10's per-monitor functions, looked up because Windows 8.1 has
+// neither; without them every window has the system's DPI.
+using GetDpiForWindowFunction = UINT WINAPI(HWND);
+using GetSystemMetricsForDpiFunction = int WINAPI(int, UINT);
+
+int SmallIconSize(HWND window) {
+  static const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+  static const auto dpiForWindow = FindFunction<GetDpiForWindowFunction>(user32, "GetDpiForWindow");
+  static const auto metricsForDpi =
+      FindFunction<GetSystemMetricsForDpiFunction>(user32, "GetSystemMetricsForDpi");
+  if (window && dpiForWindow && metricsForDpi) {
+    if (const UINT dpi = dpiForWindow(window)) return metricsForDpi(SM_CXSMICON, dpi);
   }
-  return icon.get();
+  return ::GetSystemMetrics(SM_CXSMICON);
+}
+
+// The size of the group's first image; 0 when the group is missing.
+int FirstImageSize(HINSTANCE instance, int resourceId) {
+  HRSRC info = ::FindResourceW(instance, MAKEINTRESOURCEW(resourceId), RT_GROUP_ICON);
+  HGLOBAL loaded = info ? ::LoadResource(instance, info) : nullptr;
+  const auto* directory = static_cast<const BYTE*>(loaded ? ::LockResource(loaded) : nullptr);
+  // A 6-byte header, then 14-byte entries that start with the width.
+  if (!directory || ::SizeofResource(instance, info) < 6 + 14) return 0;
+  return directory[6] ? directory[6] : 256;
+}
+
+}  // namespace
+
+HICON IconCache::Get(int resourceId) {
+  return Load(resourceId, FirstImageSize(instance_, resourceId));
+}
+
+HICON IconCache::SmallIcon(int resourceId, HWND window) {
+  return Load(resourceId, SmallIconSize(window));
+}
+
+// comctl32's loaders reduce a larger image of the group with care where the
+// group lacks the size; LoadImage would stretch the nearest one. They exist
+// from Windows Vista on, but only in comctl32 version 6, which the manifest
+// binds, so they are looked up rather than imported.
+HICON IconCache::Load(int resourceId, int size) {
+  if (size <= 0) return nullptr;
+  UniqueIcon& icon = icons_[{resourceId, size}];
+  if (icon) return icon.get();
+  static const HMODULE comctl32 = ::GetModuleHandleW(L"comctl32.dll");
+  static const auto loadIconMetric =
+      FindFunction<decltype(::LoadIconMetric)>(comctl32, "LoadIconMetric");
+  static const auto loadIconWithScaleDown =
+      FindFunction<decltype(::LoadIconWithScaleDown)>(comctl32, "LoadIconWithScaleDown");
+  const wchar_t* name = MAKEINTRESOURCEW(resourceId);
+  HICON loaded = nullptr;
+  HRESULT result = E_NOTIMPL;
+  if (size == ::GetSystemMetrics(SM_CXSMICON) && loadIconMetric)
+    result = loadIconMetric(instance_, name, LIM_SMALL, &loaded);
+  else if (loadIconWithScaleDown)
+    result = loadIconWithScaleDown(instance_, name, size, size, &loaded);
+  if (FAILED(result) || !loaded)
+    loaded =
+        static_cast<HICON>(::LoadImageW(instance_, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+  icon.reset(loaded);
+  return loaded;
 }
 
 }  // namespace win32

@@ -1,10 +1,13 @@
-// The windows' icons, loaded once per icon resource and shared by every
-// window showing it (every note shows the same one).
+// The windows' icons, loaded once per icon resource and size, and shared by
+// every window showing them (every note shows the same one). Each icon
+// group carries its drawing at the sizes the shell asks for at 100 % to
+// 400 % display scale.
 #pragma once
 
 #include <windows.h>
 
 #include <map>
+#include <utility>
 
 #include "win32/handles.h"
 
@@ -14,13 +17,19 @@ class IconCache {
  public:
   explicit IconCache(HINSTANCE instance) : instance_(instance) {}
 
-  // The icon at its own size (48 or 32 pixels: the controller's is also the
-  // tray icon); nullptr when it cannot be loaded.
+  // The window icon: the group's first image, at its own size (48 or 32
+  // pixels); nullptr when it cannot be loaded.
   HICON Get(int resourceId);
+  // The group's image at the size of the shell's small icons (the caption,
+  // the notification area) at the DPI of `window`, drawn at that size when
+  // the group has it; nullptr when it cannot be loaded.
+  HICON SmallIcon(int resourceId, HWND window);
 
  private:
+  HICON Load(int resourceId, int size);
+
   HINSTANCE instance_;
-  std::map<int, UniqueIcon> icons_;
+  std::map<std::pair<int, int>, UniqueIcon> icons_;  // by resource and size
 };
 
 }  // namespace win32

@@ -1,6 +1,7 @@
-// Pictures come from the program's RCDATA resources. A picture that several
-// windows show (the note sheet of every note) is one object, shared for as
-// long as any window holds it, and decoded once.
+// Pictures come from the program's RCDATA resources, each with its larger
+// renderings (resource_ids.h). A picture that several windows show (the note
+// sheet of every note) is one object, shared for as long as any window holds
+// it, and decoded once.
 #pragma once
 
 #include <windows.h>

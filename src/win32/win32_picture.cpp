@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "imaging/gif_decoder.h"
+#include "imaging/renderings.h"
+#include "imaging/resample.h"
 
 namespace win32 {
 
@@ -103,37 +105,78 @@ std::optional<UniqueBitmap> OpaqueMask(const imaging::Pixels& pixels) {
 
 }  // namespace
 
-Win32Picture::Win32Picture(GdiplusLibrary& gdiplus, int resourceId, const void* bytes,
-                           std::size_t size)
-    : gdiplus_(gdiplus), resourceId_(resourceId), bytes_(bytes), size_(size) {}
+// Out of GDI memory the bitmaps stay empty and the picture draws nothing.
+Win32Picture::Bitmaps Win32Picture::MakeBitmaps(const imaging::Pixels& pixels) {
+  UniqueBitmap colours = ColourBitmap(pixels);
+  std::optional<UniqueBitmap> mask = OpaqueMask(pixels);
+  if (!colours || !mask) return {};
+  return {std::move(colours), std::move(*mask), pixels.width, pixels.height};
+}
+
+Win32Picture::Win32Picture(GdiplusLibrary& gdiplus, int resourceId,
+                           std::vector<Rendering> renderings)
+    : gdiplus_(gdiplus), resourceId_(resourceId), renderings_(std::move(renderings)) {}
+
+std::optional<imaging::Pixels> Win32Picture::DecodeRendering(const Rendering& rendering) const {
+  return IsGif(rendering.bytes, rendering.size)
+             ? imaging::DecodeGif(static_cast<const std::uint8_t*>(rendering.bytes), rendering.size)
+             : DecodeWithGdiplus(gdiplus_.Functions(), rendering.bytes, rendering.size);
+}
 
 void Win32Picture::Decode() const {
   if (decoded_) return;
-  const std::optional<imaging::Pixels> pixels =
-      IsGif(bytes_, size_) ? imaging::DecodeGif(static_cast<const std::uint8_t*>(bytes_), size_)
-                           : DecodeWithGdiplus(gdiplus_.Functions(), bytes_, size_);
   decoded_ = true;
-  if (!pixels) return;
-  UniqueBitmap colours = ColourBitmap(*pixels);
-  std::optional<UniqueBitmap> mask = OpaqueMask(*pixels);
-  if (!colours || !mask) return;  // out of GDI memory: the picture stays empty
-  colours_ = std::move(colours);
-  mask_ = std::move(*mask);
-  width_ = pixels->width;
-  height_ = pixels->height;
+  if (renderings_.empty()) return;
+  if (const std::optional<imaging::Pixels> pixels = DecodeRendering(renderings_.front()))
+    actual_ = MakeBitmaps(*pixels);
+}
+
+int Win32Picture::Width() const {
+  Decode();
+  return actual_.width;
+}
+
+int Win32Picture::Height() const {
+  Decode();
+  return actual_.height;
+}
+
+// Each size is drawn once and kept: the note sheets are painted again and
+// again at the few sizes of the displays in use.
+const Win32Picture::Bitmaps& Win32Picture::ScaledBitmaps(int width, int height) const {
+  const auto key = std::make_pair(width, height);
+  if (const auto found = scaled_.find(key); found != scaled_.end()) return found->second;
+  std::vector<imaging::Size> sizes;
+  for (const Rendering& rendering : renderings_)
+    sizes.push_back({imaging::ScaledLength(actual_.width, rendering.percent),
+                     imaging::ScaledLength(actual_.height, rendering.percent)});
+  std::optional<imaging::Pixels> source =
+      DecodeRendering(renderings_[imaging::RenderingFor(sizes, width, height)]);
+  if (!source) source = DecodeRendering(renderings_.front());
+  Bitmaps& bitmaps = scaled_[key];
+  if (source) bitmaps = MakeBitmaps(imaging::Resample(*source, width, height));
+  return bitmaps;
 }
 
 void Win32Picture::Draw(HDC dc, int x, int y) const {
   Decode();
-  if (!colours_) return;
+  Draw(dc, x, y, actual_.width, actual_.height);
+}
+
+void Win32Picture::Draw(HDC dc, int x, int y, int width, int height) const {
+  Decode();
+  if (!actual_.colours || width <= 0 || height <= 0) return;
+  const Bitmaps& bitmaps =
+      width == actual_.width && height == actual_.height ? actual_ : ScaledBitmaps(width, height);
+  if (!bitmaps.colours) return;
   const UniqueDc source(::CreateCompatibleDC(dc));
   if (!source) return;
-  const SelectionGuard selected(source.get(), colours_.get());
-  if (mask_)
-    ::MaskBlt(dc, x, y, width_, height_, source.get(), 0, 0, mask_.get(), 0, 0,
+  const SelectionGuard selected(source.get(), bitmaps.colours.get());
+  if (bitmaps.mask)
+    ::MaskBlt(dc, x, y, width, height, source.get(), 0, 0, bitmaps.mask.get(), 0, 0,
               MAKEROP4(SRCCOPY, kKeepDestination));
   else
-    ::BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY);
+    ::BitBlt(dc, x, y, width, height, source.get(), 0, 0, SRCCOPY);
 }
 
 const Win32Picture* AsWin32Picture(const ui::PictureRef& picture) {

@@ -65,13 +65,20 @@ void Win32Window::SetUpIcon() {
   icon_ = toolkit_.Icons().Get(layout_.icon);
 }
 
+// The small icon follows the window's DPI; the big one is the window icon
+// at its own size, which the system reduces where it shows it.
+ui::Handle Win32Window::IconHandle() const {
+  if (!layout_.icon) return 0;
+  return reinterpret_cast<ui::Handle>(toolkit_.Icons().SmallIcon(layout_.icon, hwnd_));
+}
+
 // Deferred until the window is shown or its load handler has run: the
 // window system converts the icon for the desktop right away.
 void Win32Window::GiveIconToWindow() {
   if (!icon_ || iconGiven_) return;
   iconGiven_ = true;
   ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(IconHandle()));
 }
 
 void Win32Window::AddToolTips() {

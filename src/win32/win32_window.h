@@ -38,7 +38,7 @@ class Win32Window final : public ui::LifeCycleWindow {
 
   // ui::Window
   ui::Handle Hwnd() const override { return reinterpret_cast<ui::Handle>(hwnd_); }
-  ui::Handle IconHandle() const override { return reinterpret_cast<ui::Handle>(icon_); }
+  ui::Handle IconHandle() const override;
   void Show() override;
   void Hide() override;
   bool Visible() const override;
@@ -101,6 +101,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   HBRUSH OnControlColor(HDC dc, HWND child);
   void OnTaskbarCreated();
   LRESULT OnPowerBroadcast(WPARAM event);
+  void AfterDpiChange();
 
   RECT OuterRect() const;
   double ToScaleX(int pixels) const;

@@ -114,6 +114,9 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       OnMouseMove(wParam, lParam);
       return 0;
+    case WM_DPICHANGED:
+      AfterDpiChange();
+      return 0;
     case kDeferredSetUpMessage:
       if (!Live()) return 0;
       GiveIconToWindow();
@@ -341,6 +344,13 @@ LRESULT Win32Window::OnPowerBroadcast(WPARAM event) {
 
 void Win32Window::OnTaskbarCreated() {
   if (Live()) Events().TaskbarCreated();
+}
+
+// Icons in pixels are chosen afresh for the new DPI, and the form hears of
+// the change.
+void Win32Window::AfterDpiChange() {
+  if (iconGiven_) ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(IconHandle()));
+  if (Live()) Events().DpiChanged();
 }
 
 }  // namespace win32

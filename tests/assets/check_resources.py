@@ -19,16 +19,40 @@ import xml.etree.ElementTree as ElementTree
 RT_ICON, RT_RCDATA, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 10, 14, 16, 24
 ENGLISH_US = 1033
 
-ICONS = {  # group id: (image id, file stem, size, image bytes)
-    1: (30001, "app_note", 48, 3752),
-    2: (30002, "controller", 48, 3752),
-    3: (30003, "small_sheet", 32, 2216),
+ICONS = {  # group id: (window icon's image id, file stem, its size)
+    1: (30001, "app_note", 48),
+    2: (30002, "controller", 48),
+    3: (30003, "small_sheet", 32),
 }
-PICTURES = {
-    201: "note_orange.gif", 202: "note_red.gif", 203: "note_yellow.gif",
-    204: "note_pink.gif", 205: "note_blue.gif", 206: "note_green.gif",
-    210: "close.gif", 211: "emblem.gif", 212: "about.jpg", 213: "alert.jpg",
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64)  # every group carries each
+
+
+def icon_images(group_id):
+    """[(image id, .icoimg file, size)]: the window icon first, then the
+    group's other sizes, each image 30000 + 100 x group + size."""
+    image_id, stem, size = ICONS[group_id]
+    images = [(image_id, f"{stem}.icoimg", size)]
+    images += [(30000 + 100 * group_id + other, f"{stem}_{other}.icoimg", other)
+               for other in ICON_SIZES if other != size]
+    return images
+
+
+def icon_image_bytes(size):
+    """BITMAPINFOHEADER, 256 colours, 8-bit XOR image, 1-bit AND mask."""
+    return 40 + 1024 + size * size + (size + 31) // 32 * 4 * size
+
+
+PICTURES_AT_100 = {
+    201: "note_orange", 202: "note_red", 203: "note_yellow", 204: "note_pink",
+    205: "note_blue", 206: "note_green", 210: "close", 211: "emblem",
 }
+PHOTOGRAPHS_AT_100 = {212: "about", 213: "alert"}
+# Each picture also at 200 %, under its id + 2000.
+PICTURES = {}
+for scale_offset, suffix in ((0, ""), (2000, "_200")):
+    PICTURES.update({id + scale_offset: f"{stem}{suffix}.gif" for id, stem in PICTURES_AT_100.items()})
+    PICTURES.update({id + scale_offset: f"{stem}{suffix}.jpg"
+                     for id, stem in PHOTOGRAPHS_AT_100.items()})
 VERSION_STRINGS = {
     "CompanyName": ".", "ProductName": "Vellumia", "FileVersion": "1.00",
     "ProductVersion": "1.00", "InternalName": "Paperwisp", "OriginalFilename": "Paperwisp.exe",
@@ -137,23 +161,29 @@ class Checker:
         groups = sorted(n for (t, n) in self.resources if t == RT_GROUP_ICON)
         images = sorted(n for (t, n) in self.resources if t == RT_ICON)
         self.expect(groups == sorted(ICONS), f"icon groups {groups}")
-        self.expect(images == sorted(i[0] for i in ICONS.values()), f"icon images {images}")
-        for group_id, (image_id, stem, size, image_bytes) in ICONS.items():
+        self.expect(images == sorted(i[0] for g in ICONS for i in icon_images(g)),
+                    f"icon images {images}")
+        for group_id, (window_image_id, stem, _) in ICONS.items():
             group = self.single(RT_GROUP_ICON, group_id)
             if group is None:
                 continue
+            expected = icon_images(group_id)
             reserved, kind, count = struct.unpack_from("<HHH", group, 0)
-            self.expect((reserved, kind, count) == (0, 1, 1), f"group {group_id}: header {reserved, kind, count}")
+            self.expect((reserved, kind, count) == (0, 1, len(expected)),
+                        f"group {group_id}: header {reserved, kind, count}")
             self.expect(len(group) == 6 + 14 * count, f"group {group_id}: {len(group)} bytes")
-            entry = struct.unpack_from("<BBBBHHIH", group, 6)
-            self.expect(entry == (size, size, 0, 0, 1, 8, image_bytes, image_id),
-                        f"group {group_id}: entry {entry}")
-            image = self.single(RT_ICON, image_id)
-            if image is not None:
-                self.expect(image == (self.assets / "icons" / f"{stem}.icoimg").read_bytes(),
-                            f"icon {image_id} differs from icons/{stem}.icoimg")
-                self.expect(image == (self.assets / "icons" / f"{stem}.ico").read_bytes()[22:],
-                            f"icon {image_id} differs from the image in icons/{stem}.ico")
+            for number, (image_id, file, size) in enumerate(expected[:count]):
+                entry = struct.unpack_from("<BBBBHHIH", group, 6 + 14 * number)
+                self.expect(entry == (size, size, 0, 0, 1, 8, icon_image_bytes(size), image_id),
+                            f"group {group_id}: entry {entry}")
+                image = self.single(RT_ICON, image_id)
+                if image is not None:
+                    self.expect(image == (self.assets / "icons" / file).read_bytes(),
+                                f"icon {image_id} differs from icons/{file}")
+            window_image = self.single(RT_ICON, window_image_id)
+            if window_image is not None:
+                self.expect(window_image == (self.assets / "icons" / f"{stem}.ico").read_bytes()[22:],
+                            f"icon {window_image_id} differs from the image in icons/{stem}.ico")
 
     def pictures_and_sound(self):
         for name, file in PICTURES.items():

@@ -1,8 +1,11 @@
-// The three window icons, and the raw parts the resource script builds the
-// icon resources from.
+// The three window icons, every size of each, and the raw parts the resource
+// script builds the icon resources from.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "asset_files.h"
 
@@ -11,20 +14,38 @@ namespace {
 
 struct IconFacts {
   const char* name;
-  int size;
+  int group;
+  int size;  // of the window icon, the group's first image
   std::uint32_t imageBytes;
   std::uint16_t resourceId;
 };
 
-const IconFacts kIcons[] = {{"app_note", 48, 3752, 30001},
-                            {"controller", 48, 3752, 30002},
-                            {"small_sheet", 32, 2216, 30003}};
+const IconFacts kIcons[] = {{"app_note", 1, 48, 3752, 30001},
+                            {"controller", 2, 48, 3752, 30002},
+                            {"small_sheet", 3, 32, 2216, 30003}};
 
-// The directory shared by .ico files and icon groups: reserved 0, type 1, one image.
-void ExpectDirectoryHeader(const Bytes& bytes) {
+// The sizes the shell asks for: small icons at 100 % to 400 %, large ones
+// at 100 % to 200 %.
+const int kSizes[] = {16, 20, 24, 32, 40, 48, 64};
+
+// The window icon, then the other sizes in ascending order, each image
+// numbered 30000 + 100 x group + size.
+std::vector<IconFacts> ImagesOfGroup(const IconFacts& window) {
+  std::vector<IconFacts> images{window};
+  for (int size : kSizes) {
+    if (size == window.size) continue;
+    const auto bytes = std::uint32_t(40 + 1024 + size * size + (size + 31) / 32 * 4 * size);
+    images.push_back(
+        {window.name, window.group, size, bytes, std::uint16_t(30000 + 100 * window.group + size)});
+  }
+  return images;
+}
+
+// The directory shared by .ico files and icon groups: reserved 0, type 1, images.
+void ExpectDirectoryHeader(const Bytes& bytes, int images) {
   EXPECT_EQ(U16(bytes, 0), 0);
   EXPECT_EQ(U16(bytes, 2), 1);
-  EXPECT_EQ(U16(bytes, 4), 1);
+  EXPECT_EQ(U16(bytes, 4), images);
 }
 
 // Width, height, colour count, reserved, planes, bits per pixel, image bytes.
@@ -42,23 +63,28 @@ std::string Path(const IconFacts& facts, const char* extension) {
   return std::string("icons/") + facts.name + extension;
 }
 
+// The raw image of one size of a group.
+std::string ImagePath(const IconFacts& window, int size) {
+  if (size == window.size) return Path(window, ".icoimg");
+  return std::string("icons/") + window.name + "_" + std::to_string(size) + ".icoimg";
+}
+
 class IconTest : public testing::TestWithParam<IconFacts> {};
 
 TEST_P(IconTest, IcoFileHasOneEightBitImage) {
   const IconFacts& facts = GetParam();
   const Bytes ico = ReadAsset(Path(facts, ".ico"));
   ASSERT_EQ(ico.size(), facts.imageBytes + 22);
-  ExpectDirectoryHeader(ico);
+  ExpectDirectoryHeader(ico, 1);
   ExpectEntry(ico, 6, facts);
   EXPECT_EQ(U32(ico, 18), 22u) << "the image follows the directory";
 }
 
-TEST_P(IconTest, ImageIsBitmapInfoPaletteXorAndMask) {
-  const IconFacts& facts = GetParam();
-  const Bytes image = ReadAsset(Path(facts, ".icoimg"));
-  const Bytes ico = ReadAsset(Path(facts, ".ico"));
+// Every size is a drawing of its own: 8 bits per pixel, a palette, a
+// transparent surround that leaves the screen as it is.
+void ExpectIconImage(const Bytes& image, const IconFacts& facts) {
+  SCOPED_TRACE(std::to_string(facts.size) + " pixels");
   ASSERT_EQ(image.size(), facts.imageBytes);
-  EXPECT_TRUE(std::equal(image.begin(), image.end(), ico.begin() + 22)) << "same image as the .ico";
   EXPECT_EQ(U32(image, 0), 40u) << "BITMAPINFOHEADER";
   EXPECT_EQ(U32(image, 4), std::uint32_t(facts.size));
   EXPECT_EQ(U32(image, 8), std::uint32_t(2 * facts.size)) << "height doubled";
@@ -94,13 +120,31 @@ TEST_P(IconTest, ImageIsBitmapInfoPaletteXorAndMask) {
   EXPECT_GT(colours.size(), 8u) << "a drawing, not a flat shape";
 }
 
-TEST_P(IconTest, GroupNamesTheIconResource) {
-  const IconFacts& facts = GetParam();
-  const Bytes group = ReadAsset(Path(facts, ".grp"));
-  ASSERT_EQ(group.size(), 20u);
-  ExpectDirectoryHeader(group);
-  ExpectEntry(group, 6, facts);
-  EXPECT_EQ(U16(group, 18), facts.resourceId);
+TEST_P(IconTest, EverySizeIsAnImageOfThatSize) {
+  const IconFacts& window = GetParam();
+  const Bytes ico = ReadAsset(Path(window, ".ico"));
+  const Bytes windowImage = ReadAsset(Path(window, ".icoimg"));
+  EXPECT_TRUE(std::equal(windowImage.begin(), windowImage.end(), ico.begin() + 22))
+      << "same image as the .ico";
+  std::set<Bytes> distinct;
+  for (const IconFacts& image : ImagesOfGroup(window)) {
+    const Bytes bytes = ReadAsset(ImagePath(window, image.size));
+    ExpectIconImage(bytes, image);
+    distinct.insert(bytes);
+  }
+  EXPECT_EQ(distinct.size(), std::size(kSizes));
+}
+
+TEST_P(IconTest, GroupNamesEverySize) {
+  const IconFacts& window = GetParam();
+  const Bytes group = ReadAsset(Path(window, ".grp"));
+  const std::vector<IconFacts> images = ImagesOfGroup(window);
+  ASSERT_EQ(group.size(), 6 + 14 * images.size());
+  ExpectDirectoryHeader(group, static_cast<int>(images.size()));
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    ExpectEntry(group, 6 + 14 * i, images[i]);
+    EXPECT_EQ(U16(group, 6 + 14 * i + 12), images[i].resourceId);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, IconTest, testing::ValuesIn(kIcons),

@@ -55,7 +55,9 @@ class FakeWindow : public ui::LifeCycleWindow {
 
   // ui::Window
   ui::Handle Hwnd() const override { return hwnd_; }
-  ui::Handle IconHandle() const override { return hwnd_ + 1; }
+  ui::Handle IconHandle() const override { return iconHandle_ ? iconHandle_ : hwnd_ + 1; }
+  // The icon the toolkit chooses after a change of DPI.
+  void SetIconHandle(ui::Handle icon) { iconHandle_ = icon; }
   void Show() override;
   void Hide() override;
   bool Visible() const override { return visible_; }
@@ -103,6 +105,7 @@ class FakeWindow : public ui::LifeCycleWindow {
   FakeToolkit& toolkit_;
   const ui::WindowLayout& layout_;
   ui::Handle hwnd_;
+  ui::Handle iconHandle_ = 0;
   bool visible_ = false;
   ui::WindowState state_ = ui::WindowState::Normal;
   int scaleMode_;

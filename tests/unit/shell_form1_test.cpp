@@ -64,6 +64,29 @@ TEST_F(Form1Test, TaskbarRecreationRegistersTheIconAgain) {
       0);
 }
 
+// The notification area shows the icon of the size the shell wants now:
+// after a change of DPI, and to a taskbar restarted meanwhile.
+TEST_F(Form1Test, TheTrayIconFollowsTheIconSizeOfTheDpi) {
+  const struct {
+    const char* event;
+    std::uint32_t message;
+    ui::Handle icon;
+  } cases[] = {{"DPI change", ui::kNimModify, 0x5150}, {"taskbar restart", ui::kNimAdd, 0x5151}};
+  for (const auto& c : cases) {
+    Form1Window().SetIconHandle(c.icon);
+    platform_.iconShown = c.message == ui::kNimModify;
+    const std::size_t before = platform_.trayRecords.size();
+    if (c.message == ui::kNimModify)
+      Form1Window().Events().DpiChanged();
+    else
+      Form1Window().Events().TaskbarCreated();
+    const auto calls = platform_.Calls("Shell_NotifyIconA");
+    ASSERT_EQ(platform_.trayRecords.size(), before + 1) << c.event;
+    EXPECT_EQ(calls.back().args[0], c.message) << c.event;
+    EXPECT_EQ(platform_.trayRecords.back().hIcon, c.icon) << c.event;
+  }
+}
+
 struct CallbackCase {
   const char* scale;
   int scaleMode;

@@ -14,10 +14,10 @@ constexpr int kIconDirEntrySize = 16;
 
 int RowStride(int bitsPerRow) { return (bitsPerRow + 31) / 32 * 4; }
 
-void DirectoryHeader(ByteWriter& out) {
+void DirectoryHeader(ByteWriter& out, std::size_t images) {
   out.U16(0);  // reserved
   out.U16(1);  // type: icon
-  out.U16(1);  // one image
+  out.U16(static_cast<std::uint32_t>(images));
 }
 
 // Fields shared by the file's ICONDIRENTRY and the group's GRPICONDIRENTRY.
@@ -100,18 +100,20 @@ std::vector<std::uint8_t> IconImageBytes(const IconPicture& icon) {
 std::vector<std::uint8_t> IconFileBytes(const IconPicture& icon) {
   const std::vector<std::uint8_t> image = IconImageBytes(icon);
   ByteWriter out;
-  DirectoryHeader(out);
+  DirectoryHeader(out, 1);
   EntryCommon(out, icon, image.size());
   out.U32(kIconDirSize + kIconDirEntrySize);  // the image follows the directory
   out.Append(image);
   return out.Take();
 }
 
-std::vector<std::uint8_t> IconGroupBytes(const IconPicture& icon, std::uint16_t iconId) {
+std::vector<std::uint8_t> IconGroupBytes(const std::vector<IconGroupEntry>& entries) {
   ByteWriter out;
-  DirectoryHeader(out);
-  EntryCommon(out, icon, IconImageBytes(icon).size());
-  out.U16(iconId);
+  DirectoryHeader(out, entries.size());
+  for (const IconGroupEntry& entry : entries) {
+    EntryCommon(out, *entry.icon, IconImageBytes(*entry.icon).size());
+    out.U16(entry.iconId);
+  }
   return out.Take();
 }
 

@@ -1,6 +1,6 @@
-// 8-bit Windows icons with one image each. The same image bytes go three
-// ways: inside a .ico file, as an RT_ICON resource, and described by an
-// RT_GROUP_ICON directory that names the icon resource by id.
+// 8-bit Windows icon images. The same image bytes go three ways: inside a
+// one-image .ico file, as an RT_ICON resource, and described by an
+// RT_GROUP_ICON directory that names the icon resources by id.
 #pragma once
 
 #include <array>
@@ -25,6 +25,11 @@ IconPicture MakeIconPicture(const Image& image, const Mask& coverage);
 // BITMAPINFOHEADER, colour table, XOR image, AND mask.
 std::vector<std::uint8_t> IconImageBytes(const IconPicture& icon);
 std::vector<std::uint8_t> IconFileBytes(const IconPicture& icon);
-std::vector<std::uint8_t> IconGroupBytes(const IconPicture& icon, std::uint16_t iconId);
+struct IconGroupEntry {
+  const IconPicture* icon;
+  std::uint16_t iconId;
+};
+// A directory of the images of one icon, in the given order.
+std::vector<std::uint8_t> IconGroupBytes(const std::vector<IconGroupEntry>& entries);
 
 }  // namespace assetgen

@@ -31,7 +31,7 @@ class Compressor {
   Compressor(const Compressor&) = delete;
   Compressor& operator=(const Compressor&) = delete;
 
-  std::vector<std::uint8_t> Run(const Image& image, int quality) {
+  std::vector<std::uint8_t> Run(const Image& image, int quality, bool halfResolutionColour) {
     jpeg_mem_dest(&info_, &buffer_, &size_);
     info_.image_width = static_cast<JDIMENSION>(image.Width());
     info_.image_height = static_cast<JDIMENSION>(image.Height());
@@ -43,6 +43,10 @@ class Compressor {
     for (int c = 0; c < 3; ++c) {
       info_.comp_info[c].h_samp_factor = 1;
       info_.comp_info[c].v_samp_factor = 1;
+    }
+    if (halfResolutionColour) {
+      info_.comp_info[0].h_samp_factor = 2;
+      info_.comp_info[0].v_samp_factor = 2;
     }
     info_.restart_in_rows = 1;
     info_.write_JFIF_header = TRUE;
@@ -77,9 +81,16 @@ class Compressor {
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeJpeg(const Image& image, int quality) {
+std::vector<std::uint8_t> EncodeJpeg(const Image& image, int quality, bool halfResolutionColour) {
   Compressor compressor;
-  return compressor.Run(image, quality);
+  return compressor.Run(image, quality, halfResolutionColour);
+}
+
+std::vector<std::uint8_t> EncodePhotograph(const Image& image, int percent) {
+  constexpr int kQuality = 92;
+  constexpr int kLargerQuality = 85;
+  return percent == 100 ? EncodeJpeg(image, kQuality, false)
+                        : EncodeJpeg(image, kLargerQuality, true);
 }
 
 }  // namespace assetgen

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
 
 #include "artwork.h"
 #include "gif_file.h"
+#include "shape_refinement.h"
 
 namespace assetgen {
 
@@ -76,9 +78,10 @@ int NearestTone(double tone) {
   return best;
 }
 
-// Continuous column of the curling rim: the last opaque pixel of a row is its rounding.
-double CurlRim(int row, double exponent) {
-  const double t = double(row - kStraightLastRow) / (kCurlTipRow - kStraightLastRow);
+// Continuous column of the curling rim at a row, in pixels of the 100 %
+// sheet: the last opaque pixel of a row there is its rounding.
+double CurlRim(double row, double exponent) {
+  const double t = (row - kStraightLastRow) / (kCurlTipRow - kStraightLastRow);
   return kStraightEdge + (kCurlTipEdge - kStraightEdge) * std::pow(t, exponent);
 }
 
@@ -87,9 +90,6 @@ struct Outline {
   std::array<int, kSheetRows> right{};
   double curlExponent = 0;
 
-  bool Opaque(int x, int y) const {
-    return y >= 0 && y < kSheetRows && x >= left[y] && x <= right[y];
-  }
   int TransparentPixels() const {
     int opaque = 0;
     for (int y = 0; y < kSheetRows; ++y) opaque += right[y] - left[y] + 1;
@@ -159,50 +159,163 @@ double FoldColumn(double y) {
              (kFootFirstRow - kStraightLastRow);
 }
 
-double RimColumn(const Outline& outline, int y) {
-  if (y > kStraightLastRow && y < kCurlTipRow) return CurlRim(y, outline.curlExponent) + 1;
-  return outline.right[y] + 1.0;
+// One pixel of the sheet at some scale, in the coordinates of the 100 %
+// sheet: its centre, the continuous row and column it stands for (the
+// pixel's index at 100 %), and the 100 % pixel it lies in. The bands and
+// steps of the design follow the 100 % pixels, so that every scale reduces
+// to the same picture; the curl's rim and shading are continuous and gain
+// detail with the scale.
+struct Spot {
+  double centreX, centreY;
+  double column, row;
+  int x, y;
+};
+
+// The spot of a point given in 100 % coordinates.
+Spot SpotAtPoint(double centreX, double centreY) {
+  Spot spot;
+  spot.centreX = centreX;
+  spot.centreY = centreY;
+  spot.column = spot.centreX - 0.5;
+  spot.row = spot.centreY - 0.5;
+  spot.x = static_cast<int>(std::floor(spot.centreX));
+  spot.y = static_cast<int>(std::floor(spot.centreY));
+  return spot;
+}
+
+Spot SpotAt(int pixelX, int pixelY, double scale) {
+  return SpotAtPoint((pixelX + 0.5) / scale, (pixelY + 0.5) / scale);
+}
+
+bool InCurl(const Spot& spot) { return spot.y > kStraightLastRow && spot.y < kCurlTipRow; }
+
+// The column just right of the sheet's edge in the spot's row.
+double RimColumn(const Outline& outline, const Spot& spot) {
+  if (InCurl(spot)) return CurlRim(spot.row, outline.curlExponent) + 1;
+  return outline.right[spot.y] + 1.0;
+}
+
+bool Covers(const Outline& outline, const Spot& spot) {
+  if (spot.y < 0 || spot.y >= kSheetRows || spot.centreX < outline.left[spot.y]) return false;
+  // At 100 % this is the rounded rim of the outline, column for column.
+  if (InCurl(spot)) return spot.centreX <= CurlRim(spot.row, outline.curlExponent) + 1;
+  return spot.centreX < outline.right[spot.y] + 1;
 }
 
 // The lifted corner: a crease at the fold, a highlight on the rounded
 // back of the paper, and a shadow that the lifted part throws on the sheet.
-double CurlTone(const Outline& outline, int x, int y) {
-  if (y <= kStraightLastRow || y >= kFootFirstRow) return 0;
-  const double px = x + 0.5, py = y + 0.5;
+double CurlTone(const Outline& outline, const Spot& spot) {
+  if (spot.y <= kStraightLastRow || spot.y >= kFootFirstRow) return 0;
+  const double px = spot.centreX, py = spot.centreY;
   const double lift = SmoothStep(kStraightLastRow, 215, py);
   const double fold = FoldColumn(py);
   if (px < fold) return 0.26 * lift * std::exp(-(fold - px) / 3.5);
-  const double u = Clamp01((px - fold) / std::max(1.0, RimColumn(outline, y) - fold));
+  const double u = Clamp01((px - fold) / std::max(1.0, RimColumn(outline, spot) - fold));
   const double crease = 0.34 * std::exp(-std::pow(u / 0.14, 2));
   const double highlight = -0.62 * std::exp(-std::pow((u - 0.5) / 0.24, 2));
   const double rim = 0.14 * SmoothStep(0.75, 1.0, u);
   return lift * (crease + highlight + rim);
 }
 
-// A darker line along the outside; along the curl the pixel inside the rim
-// takes part of it, by how far the true rim reaches into the last pixel.
-double EdgeWeight(const Outline& outline, int x, int y) {
-  const bool open = !outline.Opaque(x - 1, y) || !outline.Opaque(x + 1, y) ||
-                    !outline.Opaque(x, y - 1) || !outline.Opaque(x, y + 1);
-  if (open) return 1;
-  if (y > kStraightLastRow && y < kCurlTipRow && x == outline.right[y] - 1) {
-    return Clamp01(1.5 - (CurlRim(y, outline.curlExponent) - x));
+class Sheet {
+ public:
+  Sheet(const Outline& outline, int percent)
+      : outline_(outline),
+        scale_(percent / 100.0),
+        width_(ScaledLength(kWidth, percent)),
+        height_(ScaledLength(kHeight, percent)),
+        // The darker edge line is one 100 % pixel wide at every scale.
+        edgeReach_(std::max(1, percent / 100)),
+        shape_(DrawnShape(outline, percent)) {
+    if (percent != 100 && percent % 100 == 0)
+      AgreeWith100Percent(shape_, Coverage(outline, percent), DrawnShape(outline, 100));
   }
-  return 0;
-}
 
-double OutlineTone(int y) { return y <= kHeaderLastRow ? 0.12 : 0.56; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
 
-std::vector<std::uint8_t> MakeIndexMap() {
-  const Outline outline = MakeOutline();
-  std::vector<std::uint8_t> indices(static_cast<std::size_t>(kWidth) * kHeight, kTransparentIndex);
+  bool Opaque(int x, int y) const {
+    return x >= 0 && y >= 0 && x < width_ && y < height_ &&
+           !shape_.transparent[static_cast<std::size_t>(y) * width_ + x];
+  }
+
+  // Tone index of an opaque pixel.
+  int ToneAt(int x, int y) const {
+    const Spot spot = SpotAt(x, y, scale_);
+    const double inner = BandTone(spot.x, spot.y) + CurlTone(outline_, spot);
+    const double edge = std::max(OutlineTone(spot.y), inner);
+    return NearestTone(inner + (edge - inner) * EdgeWeight(x, y, spot));
+  }
+
+ private:
+  static double OutlineTone(int y) { return y <= kHeaderLastRow ? 0.12 : 0.56; }
+
+  // A darker line along the outside; along the curl the pixels inside the
+  // rim take part of it, by how far the true rim reaches into them.
+  double EdgeWeight(int x, int y, const Spot& spot) const {
+    for (int reach = 1; reach <= edgeReach_; ++reach) {
+      if (!Opaque(x - reach, y) || !Opaque(x + reach, y) || !Opaque(x, y - reach) ||
+          !Opaque(x, y + reach))
+        return 1;
+    }
+    if (!InCurl(spot)) return 0;
+    return Clamp01(1.5 - (CurlRim(spot.row, outline_.curlExponent) - spot.column));
+  }
+
+  // The outline sampled at each pixel's centre.
+  static Shape DrawnShape(const Outline& outline, int percent) {
+    const double scale = percent / 100.0;
+    Shape shape{ScaledLength(kWidth, percent), ScaledLength(kHeight, percent), {}};
+    for (int y = 0; y < shape.height; ++y) {
+      for (int x = 0; x < shape.width; ++x)
+        shape.transparent.push_back(!Covers(outline, SpotAt(x, y, scale)));
+    }
+    return shape;
+  }
+
+  // How much of each pixel the outline covers, from 4 x 4 samples.
+  static Mask Coverage(const Outline& outline, int percent) {
+    const double scale = percent / 100.0;
+    Mask coverage(ScaledLength(kWidth, percent), ScaledLength(kHeight, percent));
+    for (int y = 0; y < coverage.Height(); ++y) {
+      for (int x = 0; x < coverage.Width(); ++x) {
+        int inside = 0;
+        for (int sy = 0; sy < 4; ++sy) {
+          for (int sx = 0; sx < 4; ++sx)
+            inside += Covers(
+                outline, SpotAtPoint((x + (sx + 0.5) / 4) / scale, (y + (sy + 0.5) / 4) / scale));
+        }
+        coverage.At(x, y) = inside / 16.0;
+      }
+    }
+    return coverage;
+  }
+
+  const Outline& outline_;
+  double scale_;
+  int width_;
+  int height_;
+  int edgeReach_;
+  Shape shape_;
+};
+
+struct IndexMap {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> indices;
+};
+
+IndexMap MakeIndexMap(int percent) {
+  static const Outline outline = MakeOutline();
+  const Sheet sheet(outline, percent);
+  IndexMap map{sheet.Width(), sheet.Height(), {}};
+  map.indices.assign(static_cast<std::size_t>(map.width) * map.height, kTransparentIndex);
   std::set<int> used;
-  for (int y = 0; y < kSheetRows; ++y) {
-    for (int x = outline.left[y]; x <= outline.right[y]; ++x) {
-      const double inner = BandTone(x, y) + CurlTone(outline, x, y);
-      const double edge = std::max(OutlineTone(y), inner);
-      const int index = NearestTone(inner + (edge - inner) * EdgeWeight(outline, x, y));
-      indices[static_cast<std::size_t>(y) * kWidth + x] = static_cast<std::uint8_t>(index);
+  for (int y = 0; y < map.height; ++y) {
+    for (int x = 0; x < map.width; ++x) {
+      if (!sheet.Opaque(x, y)) continue;
+      const int index = sheet.ToneAt(x, y);
+      map.indices[static_cast<std::size_t>(y) * map.width + x] = static_cast<std::uint8_t>(index);
       used.insert(index);
     }
   }
@@ -213,18 +326,22 @@ std::vector<std::uint8_t> MakeIndexMap() {
     }
     throw std::runtime_error("note sheet: tones never drawn:" + unused);
   }
-  return indices;
+  return map;
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> NoteSheetGif(NoteStyle style) {
-  static const std::vector<std::uint8_t> indexMap = MakeIndexMap();
+std::vector<std::uint8_t> NoteSheetGif(NoteStyle style, int percent) {
+  // The six styles share each scale's map.
+  static std::map<int, IndexMap> maps;
+  auto found = maps.find(percent);
+  if (found == maps.end()) found = maps.emplace(percent, MakeIndexMap(percent)).first;
+  const IndexMap& map = found->second;
   const StyleColours colours = ColoursOf(style);
   GifPicture picture;
-  picture.width = kWidth;
-  picture.height = kHeight;
-  picture.indices = indexMap;
+  picture.width = map.width;
+  picture.height = map.height;
+  picture.indices = map.indices;
   picture.transparentIndex = kTransparentIndex;
   std::set<Rgb8> distinct;
   for (std::size_t i = 0; i < kTones.size(); ++i) {

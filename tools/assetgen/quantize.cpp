@@ -75,8 +75,34 @@ Rgb8 MeanColour(const Box& box) {
   return ToRgb8({r / weight, g / weight, b / weight});
 }
 
+// The free colour nearest to `centre`, searched in growing cubes around it.
+Rgb8 NearestFreeColour(const Rgb8& centre, const std::set<Rgb8>& taken) {
+  for (int reach = 1; reach < 256; ++reach) {
+    const Rgb8* best = nullptr;
+    Rgb8 candidate;
+    long bestDistance = 0;
+    for (int dr = -reach; dr <= reach; ++dr) {
+      for (int dg = -reach; dg <= reach; ++dg) {
+        for (int db = -reach; db <= reach; ++db) {
+          if (std::max({std::abs(dr), std::abs(dg), std::abs(db)}) != reach) continue;
+          const int r = centre.r + dr, g = centre.g + dg, b = centre.b + db;
+          if (r < 0 || g < 0 || b < 0 || r > 255 || g > 255 || b > 255) continue;
+          const Rgb8 colour{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                            static_cast<std::uint8_t>(b)};
+          const long distance = long(dr) * dr + long(dg) * dg + long(db) * db;
+          if (taken.contains(colour) || (best && distance >= bestDistance)) continue;
+          candidate = colour, best = &candidate, bestDistance = distance;
+        }
+      }
+    }
+    if (best) return *best;
+  }
+  throw std::runtime_error("quantize: cannot keep the palette colours distinct");
+}
+
 // Two boxes can average to the same colour; the later one then takes the
-// nearest of its own members that is still free, keeping the palette distinct.
+// nearest of its own members that is still free, or failing that the free
+// colour nearest to its mean, keeping the palette distinct.
 Rgb8 DistinctColour(const Box& box, const std::set<Rgb8>& taken) {
   const Rgb8 mean = MeanColour(box);
   if (!taken.contains(mean)) return mean;
@@ -88,7 +114,7 @@ Rgb8 DistinctColour(const Box& box, const std::set<Rgb8>& taken) {
     const long distance = dr * dr + dg * dg + db * db;
     if (!best || distance < bestDistance) best = &e, bestDistance = distance;
   }
-  if (!best) throw std::runtime_error("quantize: cannot keep the palette colours distinct");
+  if (!best) return NearestFreeColour(mean, taken);
   return best->colour;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace assetgen {
 
@@ -23,6 +24,12 @@ double Clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
 double SmoothStep(double edge0, double edge1, double v) {
   const double t = Clamp01((v - edge0) / (edge1 - edge0));
   return t * t * (3 - 2 * t);
+}
+
+Shader MagnifiedShader(Shader shader, double factor) {
+  return [shader = std::move(shader), factor](double x, double y) {
+    return shader(x / factor, y / factor);
+  };
 }
 
 Mask::Mask(int width, int height)

@@ -30,6 +30,9 @@ using Region = std::function<bool(double x, double y)>;
 // A colour as a function of position (pixel centres are at x + 0.5).
 using Shader = std::function<Rgb(double x, double y)>;
 
+// The shader stretched `factor` times, as Magnified stretches a region.
+Shader MagnifiedShader(Shader shader, double factor);
+
 // Per-pixel coverage, 0 (outside) to 1 (inside).
 class Mask {
  public:

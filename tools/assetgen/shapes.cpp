@@ -71,6 +71,12 @@ Region Rotated(Region region, Point pivot, double degrees) {
   };
 }
 
+Region Magnified(Region region, double factor) {
+  return [region = std::move(region), factor](double x, double y) {
+    return region(x / factor, y / factor);
+  };
+}
+
 Region Union(Region a, Region b) {
   return [a = std::move(a), b = std::move(b)](double x, double y) { return a(x, y) || b(x, y); };
 }

@@ -26,6 +26,10 @@ Region Union(Region a, Region b);
 Region Intersection(Region a, Region b);
 Region Difference(Region a, Region b);
 
+// The region drawn `factor` times as large: a picture's coordinates are
+// divided back into the region's own. A factor of 1 leaves them untouched.
+Region Magnified(Region region, double factor);
+
 // Turns a point about a pivot, clockwise on screen for a positive angle.
 Point RotatePoint(Point p, Point pivot, double degrees);
 
