@@ -136,6 +136,47 @@ void Win32Picture::Draw(HDC dc, int x, int y) const {
     ::BitBlt(dc, x, y, width_, height_, source.get(), 0, 0, SRCCOPY);
 }
 
+int Win32Picture::Width() const {
+  Decode();
+  return width_;
+}
+
+int Win32Picture::Height() const {
+  Decode();
+  return height_;
+}
+
+// Stretched by halftoning, the shape by the nearest mask pixel.
+void Win32Picture::Draw(HDC dc, int x, int y, int width, int height) const {
+  Decode();
+  if (width == width_ && height == height_) return Draw(dc, x, y);
+  if (!colours_ || width <= 0 || height <= 0) return;
+  const UniqueDc source(::CreateCompatibleDC(dc));
+  const UniqueDc scaled(::CreateCompatibleDC(dc));
+  const UniqueBitmap colours(::CreateCompatibleBitmap(dc, width, height));
+  const UniqueBitmap mask(mask_ ? ::CreateBitmap(width, height, 1, 1, nullptr) : nullptr);
+  if (!source || !scaled || !colours || (mask_ && !mask)) return;
+  {
+    const SelectionGuard from(source.get(), colours_.get());
+    const SelectionGuard to(scaled.get(), colours.get());
+    ::SetStretchBltMode(scaled.get(), HALFTONE);
+    ::SetBrushOrgEx(scaled.get(), 0, 0, nullptr);
+    ::StretchBlt(scaled.get(), 0, 0, width, height, source.get(), 0, 0, width_, height_, SRCCOPY);
+  }
+  if (mask_) {
+    const SelectionGuard from(source.get(), mask_.get());
+    const SelectionGuard to(scaled.get(), mask.get());
+    ::SetStretchBltMode(scaled.get(), COLORONCOLOR);
+    ::StretchBlt(scaled.get(), 0, 0, width, height, source.get(), 0, 0, width_, height_, SRCCOPY);
+  }
+  const SelectionGuard selected(scaled.get(), colours.get());
+  if (mask)
+    ::MaskBlt(dc, x, y, width, height, scaled.get(), 0, 0, mask.get(), 0, 0,
+              MAKEROP4(SRCCOPY, kKeepDestination));
+  else
+    ::BitBlt(dc, x, y, width, height, scaled.get(), 0, 0, SRCCOPY);
+}
+
 const Win32Picture* AsWin32Picture(const ui::PictureRef& picture) {
   // Every picture of the Windows build is one of these (see PictureCache).
   return static_cast<const Win32Picture*>(picture.get());

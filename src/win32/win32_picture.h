@@ -28,9 +28,15 @@ class Win32Picture final : public ui::Picture {
   // understands make an empty picture, which draws nothing. Throws
   // std::runtime_error when a JPEG needs GDI+ and it cannot be loaded.
   void Decode() const;
+  // Its size in pixels at 100 %; 0 x 0 when it is empty.
+  int Width() const;
+  int Height() const;
   // Unscaled, top-left corner at (x, y); transparent pixels leave the DC as
   // it was.
   void Draw(HDC dc, int x, int y) const;
+  // Drawn `width` x `height` pixels large, for a window whose DPI is not
+  // 100 %.
+  void Draw(HDC dc, int x, int y, int width, int height) const;
 
  private:
   GdiplusLibrary& gdiplus_;
