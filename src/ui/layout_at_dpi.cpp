@@ -46,7 +46,9 @@ FontAtDpi FontAt(const FontSpec& font, Dpi dpi) {
   std::string face = font.face ? font.face : kDefaultFace;
   for (const BitmapFace& bitmap : kBitmapFaces)
     if (face == bitmap.face && dpi.Value() != bitmap.dpi) face = bitmap.trueType;
-  const int height = -static_cast<int>(std::lround(font.points * dpi.Value() / kPointsPerInch));
+  // Rounded down: the boxes scale exactly, so text never outgrows the box it
+  // fits at 96 dpi, where every size of the layouts comes out whole.
+  const int height = -static_cast<int>(std::floor(font.points * dpi.Value() / kPointsPerInch));
   return {face, height, font.bold, font.underline};
 }
 

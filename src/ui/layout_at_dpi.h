@@ -26,10 +26,11 @@ struct FontAtDpi {
   bool operator==(const FontAtDpi&) const = default;
 };
 
-// The layout's font in points at `dpi`. A face of nullptr is the default
-// dialog font, MS Sans Serif. A bitmap face has sizes for one DPI only:
-// elsewhere its TrueType counterpart draws the text, sharp at any size, so
-// that nothing changes at the DPI the bitmaps were made for.
+// The layout's font in points at `dpi`, its pixel height rounded down. A
+// face of nullptr is the default dialog font, MS Sans Serif. A bitmap face
+// has sizes for one DPI only: elsewhere its TrueType counterpart draws the
+// text, sharp at any size, so that nothing changes at the DPI the bitmaps
+// were made for.
 FontAtDpi FontAt(const FontSpec& font, Dpi dpi);
 
 }  // namespace ui
