@@ -150,6 +150,11 @@ class WineSession:
                        timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.remove(reg)
 
+    def install_font(self, path):
+        """Copies a font file into the prefix's Fonts folder, where the
+        programs started from then on find it."""
+        shutil.copy(path, os.path.join(self.prefix, "drive_c", "windows", "Fonts"))
+
     def linux_processes(self, exe_name="Paperwisp.exe"):
         """Linux process ids of `exe_name` running in this prefix."""
         prefix = f"WINEPREFIX={self.prefix}".encode()
