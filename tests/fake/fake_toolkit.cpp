@@ -19,7 +19,8 @@ FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui:
       picture_(layout.picture ? std::make_shared<FakePicture>(layout.picture) : nullptr) {
   // Placed and sized in whole pixels, frame included, as the Win32 toolkit
   // creates its windows.
-  const ui::Dpi dpi = toolkit.ScreenDpi();
+  if (toolkit.monitorDpi) dpi_ = ui::Dpi(*toolkit.monitorDpi);
+  const ui::Dpi dpi = DotsPerInch();
   const double perPixel = dpi.TwipsPerPixel();
   const ui::OuterRect outer = ui::PlaceWindow(layout, FrameOf(layout, dpi),
                                               {static_cast<int>(toolkit.screenWidthPixels),

@@ -118,7 +118,7 @@ class FakeWindow : public ui::LifeCycleWindow {
   bool visible_ = false;
   ui::WindowState state_ = ui::WindowState::Normal;
   int scaleMode_;
-  std::optional<ui::Dpi> dpi_;  // once a DPI change has given it its own
+  std::optional<ui::Dpi> dpi_;  // its own, where it differs from the screen's
   double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::string caption_;
   ui::PictureRef picture_;
@@ -155,6 +155,9 @@ class FakeToolkit : public ui::Toolkit {
   // Settings and records open to tests.
   double screenWidthPixels = 1024, screenHeightPixels = 768, twipsPerPixel = 15;
   std::vector<ui::Monitor> monitors;
+  // The DPI of the monitor new windows open on, once the user has changed
+  // its scale since the program started; until then the screen's.
+  std::optional<int> monitorDpi;
   ui::TimeOfDay now{12, 0, 0};
   bool ended = false;
   bool failWindowCreation = false;  // as when the desktop is out of handles
