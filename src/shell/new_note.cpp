@@ -54,8 +54,7 @@ void Form1::cmdMakeANewWindow_Click() {
 void Form1::PlaceNewNote(ui::Window& note, int slot) {
   const ui::PixelRect bounds = note.Bounds();
   const ui::PixelPoint at = ui::CascadePosition(
-      slot,
-      FirstColumn(toolkit_.ScreenWidthTwips(), toolkit_.TwipsPerPixelX(), note.DotsPerInch()),
+      slot, FirstColumn(toolkit_.ScreenWidthTwips(), toolkit_.TwipsPerPixelX(), note.DotsPerInch()),
       ui::PixelSize{bounds.Width(), bounds.Height()}, toolkit_.Displays().Primary().workArea);
   note.MoveTo(at.x, at.y);
 }

@@ -1,8 +1,8 @@
 #include "win32/win32_toolkit.h"
 
 #include "win32/text.h"
-#include "win32/window_dpi.h"
 #include "win32/win32_window.h"
+#include "win32/window_dpi.h"
 
 namespace win32 {
 

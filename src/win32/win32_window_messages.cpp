@@ -2,11 +2,11 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include "ui/window_geometry.h"
 #include "win32/colors.h"
 #include "win32/command_ids.h"
 #include "win32/deferred_set_up.h"
 #include "win32/form_painter.h"
-#include "ui/window_geometry.h"
 #include "win32/handles.h"
 #include "win32/win32_toolkit.h"
 #include "win32/win32_window.h"

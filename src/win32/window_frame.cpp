@@ -39,7 +39,8 @@ WindowFrame FrameOf(const ui::WindowLayout& layout, ui::Dpi dpi, bool hasMenuBar
   frame.style = StyleOf(layout);
   frame.exStyle = layout.showInTaskbar ? 0 : WS_EX_TOOLWINDOW;
   const ui::ScreenGeometry screen{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  const ui::OuterRect outer = ui::PlaceWindow(layout, InsetsOf(frame, hasMenuBar, dpi), screen, dpi);
+  const ui::OuterRect outer =
+      ui::PlaceWindow(layout, InsetsOf(frame, hasMenuBar, dpi), screen, dpi);
   frame.x = outer.systemPlaces ? CW_USEDEFAULT : outer.x;
   frame.y = outer.systemPlaces ? CW_USEDEFAULT : outer.y;
   frame.width = outer.width;

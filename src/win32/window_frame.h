@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "ui/layout.h"
 #include "ui/dpi.h"
+#include "ui/layout.h"
 
 namespace win32 {
 

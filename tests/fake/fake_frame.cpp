@@ -3,8 +3,8 @@
 namespace fake {
 
 namespace {
-// Pixels at 96 dpi, scaled with the DPI: the fixed (dialog) frame, the sizing frame, a caption, the small
-// caption of a window kept off the taskbar, and a menu bar.
+// Pixels at 96 dpi, scaled with the DPI: the fixed (dialog) frame, the sizing frame, a caption, the
+// small caption of a window kept off the taskbar, and a menu bar.
 constexpr int kFixedFrame = 3;
 constexpr int kSizingFrame = 4;
 constexpr int kCaption = 19;

@@ -22,10 +22,10 @@ FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui:
   if (toolkit.monitorDpi) dpi_ = ui::Dpi(*toolkit.monitorDpi);
   const ui::Dpi dpi = DotsPerInch();
   const double perPixel = dpi.TwipsPerPixel();
-  const ui::OuterRect outer = ui::PlaceWindow(layout, FrameOf(layout, dpi),
-                                              {static_cast<int>(toolkit.screenWidthPixels),
-                                               static_cast<int>(toolkit.screenHeightPixels)},
-                                              dpi);
+  const ui::OuterRect outer = ui::PlaceWindow(
+      layout, FrameOf(layout, dpi),
+      {static_cast<int>(toolkit.screenWidthPixels), static_cast<int>(toolkit.screenHeightPixels)},
+      dpi);
   left_ = outer.x * perPixel;
   top_ = outer.y * perPixel;
   width_ = outer.width * perPixel;

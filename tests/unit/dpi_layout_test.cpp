@@ -70,6 +70,8 @@ TEST_P(ScaleTest, WindowsConvertTheirTwipsAtTheirDpi) {
   EXPECT_EQ(dpi.Scale(267), c.sheetHeight);
 }
 
+// One row per scale.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Scales, ScaleTest,
     ::testing::Values(
@@ -85,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScaleCase{192, Rect(808, 173, 554, 564), Rect(32, 80, 402, 354), Rect(416, 16, 32, 32),
                   30, "Microsoft Sans Serif", 32, 61, {770, 650}, Rect(48, 96, 210, 50),
                   Rect(61, 75, 902, 618), 500, 534}));
+// clang-format on
 
 class DpiChangeTest : public testing_support::RunningProgram {};
 
