@@ -380,14 +380,17 @@ def main():
                         help="start-ups of each program, and notes asked for right after"
                         " start-up (cheaper and noisier, so more)")
     parser.add_argument("--results", default=os.path.join(HERE, "results"))
+    parser.add_argument("--dpi", type=int, default=96,
+                        help="Wine's DPI, the display scale: 96 is 100 %%, 144 150 %%")
     args = parser.parse_args()
     for exe in ("floor.exe", "floor_dlls.exe", "pwbench.exe"):
         if not os.path.isfile(os.path.join(args.app_dir, exe)):
             sys.exit(f"{exe} is missing in {args.app_dir}: build the x64 target first")
 
     session_dir = tempfile.mkdtemp(prefix="pw-bench-", dir=os.path.join(REPO, "build"))
-    session = pw.WineSession.start(session_dir, args.app_dir)
-    print(f"Wine session on display {session.display}; {args.runs} runs", file=sys.stderr)
+    session = pw.WineSession.start(session_dir, args.app_dir, args.dpi)
+    print(f"Wine session on display {session.display} at {args.dpi} dpi; {args.runs} runs",
+          file=sys.stderr)
     try:
         startups = measure_startup(session, args.startup_runs)
         print(f"start-up: {len(startups['paperwisp'])} rounds done", file=sys.stderr)
@@ -406,6 +409,7 @@ def main():
         shutil.rmtree(session_dir, ignore_errors=True)
     summary = summarise(startups, first_notes, programs, footprint(args.i686_exe), args.runs)
     summary["date"] = datetime.date.today().isoformat()
+    summary["dpi"] = args.dpi
     print(table(summary))
     os.makedirs(args.results, exist_ok=True)
     path = os.path.join(args.results,

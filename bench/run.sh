@@ -2,7 +2,7 @@
 # Benchmarks Paperwisp under Wine: start-up against a floor program, note
 # creation, memory, idle cost and footprint. Prints a table (medians of the
 # runs) and writes the same figures as JSON under bench/results/.
-# Usage: bench/run.sh [--runs N] [--startup-runs N]
+# Usage: bench/run.sh [--runs N] [--startup-runs N] [--dpi 144]
 # Builds the x86_64 and i686 targets first if needed; ./test.sh installs
 # what they need. Not part of the test suite.
 set -euo pipefail

@@ -11,6 +11,7 @@ groups=(
   "the MinGW-w64 compilers for the Windows program|g++-mingw-w64-i686 g++-mingw-w64-x86-64"
   "64-bit Wine to run the Windows program here|wine64 wine"
   "a virtual display, input and screenshots for the end-to-end tests|xvfb xauth xdotool x11-utils imagemagick"
+  "Wine's own Marlett font, which draws the close boxes in the guide's pictures|fonts-wine"
   "the checks written in Python, which read executables with pefile|python3 python3-pefile"
   "the asset generator (giflib, libjpeg, FreeType, DejaVu fonts)|libgif-dev libjpeg-dev libfreetype-dev fonts-dejavu-core"
   "the sanitizer and fuzzing build (clang)|clang libclang-rt-14-dev"

@@ -28,6 +28,7 @@ const ui::WindowLayout kLayout{
     .backColor = kBlack,
     .picture = IDP_NOTE_ORANGE,
     .icon = IDI_APPLICATION_NOTE,
+    .keepsSizeInTwips = true,
     .controls =
         {
             {.id = Form2::kText1,

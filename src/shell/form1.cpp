@@ -134,7 +134,9 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_MouseMove(double x) {
-  switch (TrayMessageNumber(x, Win().ScaleMode(), toolkit_.TwipsPerPixelX())) {
+  // The window converted the pixels with its own DPI, which is the screen's
+  // unless its monitor's scale changed since the program started.
+  switch (TrayMessageNumber(x, Win().ScaleMode(), Win().DotsPerInch().TwipsPerPixel())) {
     case kWmLButtonDblClk:
       // The new note takes the foreground and the keyboard; the release
       // that follows leaves them there.

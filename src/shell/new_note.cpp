@@ -14,11 +14,13 @@ namespace {
 
 // The cascade's first column is laid out in twips: the first note 300 twips
 // from the top at three quarters of the screen width, each next one 1000
-// twips down and 300 to the right. This is the one place they become pixels.
-ui::CascadeColumn FirstColumn(double screenWidthTwips, double twipsPerPixelX,
-                              double twipsPerPixelY) {
-  return ui::CascadeColumn{screenWidthTwips * 3 / 4 / twipsPerPixelX, 300 / twipsPerPixelY,
-                           300 / twipsPerPixelX, 1000 / twipsPerPixelY};
+// twips down and 300 to the right. This is the one place they become pixels:
+// those of the note's own monitor, whose scale the user may have changed
+// since the program started.
+ui::CascadeColumn FirstColumn(double screenWidthTwips, double twipsPerPixelX, ui::Dpi noteDpi) {
+  const double perPixel = noteDpi.TwipsPerPixel();
+  return ui::CascadeColumn{screenWidthTwips * 3 / 4 / twipsPerPixelX, 300 / perPixel,
+                           300 / perPixel, 1000 / perPixel};
 }
 
 }  // namespace
@@ -52,9 +54,7 @@ void Form1::cmdMakeANewWindow_Click() {
 void Form1::PlaceNewNote(ui::Window& note, int slot) {
   const ui::PixelRect bounds = note.Bounds();
   const ui::PixelPoint at = ui::CascadePosition(
-      slot,
-      FirstColumn(toolkit_.ScreenWidthTwips(), toolkit_.TwipsPerPixelX(),
-                  toolkit_.TwipsPerPixelY()),
+      slot, FirstColumn(toolkit_.ScreenWidthTwips(), toolkit_.TwipsPerPixelX(), note.DotsPerInch()),
       ui::PixelSize{bounds.Width(), bounds.Height()}, toolkit_.Displays().Primary().workArea);
   note.MoveTo(at.x, at.y);
 }

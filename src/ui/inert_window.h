@@ -23,6 +23,7 @@ class InertWindow final : public Window {
   WindowState State() const override { return WindowState::Normal; }
   void SetState(WindowState) override {}
   int ScaleMode() const override { return static_cast<int>(ui::ScaleMode::Twips); }
+  Dpi DotsPerInch() const override { return Dpi(); }
   double Left() const override { return 0; }
   double Top() const override { return 0; }
   double Width() const override { return 0; }

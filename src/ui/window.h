@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/dpi.h"
 #include "ui/monitors.h"
 
 namespace ui {
@@ -65,7 +66,8 @@ class FormEvents {
   virtual void DpiChanged() {}
 };
 
-// One loaded window. Geometry is in twips; texts are UTF-8.
+// One loaded window. Geometry is in twips at the window's own DPI; texts are
+// UTF-8.
 class Window {
  public:
   virtual ~Window() = default;
@@ -91,6 +93,8 @@ class Window {
   virtual WindowState State() const = 0;
   virtual void SetState(WindowState state) = 0;
   virtual int ScaleMode() const = 0;  // 1 twips, 3 pixels
+  // The DPI of the monitor the window is on, at which it converts its twips.
+  virtual Dpi DotsPerInch() const = 0;
 
   virtual double Left() const = 0;
   virtual double Top() const = 0;

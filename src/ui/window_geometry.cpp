@@ -1,23 +1,16 @@
 #include "ui/window_geometry.h"
 
-#include <cmath>
-
 namespace ui {
 
-int TwipsToPixels(double twips, double twipsPerPixel) {
-  return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
 OuterRect PlaceWindow(const WindowLayout& layout, const FrameInsets& frame,
-                      const ScreenGeometry& screen) {
+                      const ScreenGeometry& screen, Dpi dpi) {
   OuterRect outer;
-  outer.width = TwipsToPixels(layout.clientWidth, screen.twipsPerPixelX) + frame.left + frame.right;
-  outer.height =
-      TwipsToPixels(layout.clientHeight, screen.twipsPerPixelY) + frame.top + frame.bottom;
+  outer.width = dpi.ToPixels(layout.clientWidth) + frame.left + frame.right;
+  outer.height = dpi.ToPixels(layout.clientHeight) + frame.top + frame.bottom;
   switch (layout.startPosition) {
     case StartPosition::Manual:
-      outer.x = TwipsToPixels(layout.left, screen.twipsPerPixelX);
-      outer.y = TwipsToPixels(layout.top, screen.twipsPerPixelY);
+      outer.x = dpi.ToPixels(layout.left);
+      outer.y = dpi.ToPixels(layout.top);
       break;
     case StartPosition::CenterScreen:
       outer.x = (screen.widthPixels - outer.width) / 2;
@@ -29,6 +22,13 @@ OuterRect PlaceWindow(const WindowLayout& layout, const FrameInsets& frame,
       break;
   }
   return outer;
+}
+
+PixelRect PlaceAfterDpiChange(const WindowLayout& layout, const PixelRect& suggested,
+                              const TwipsSize& size, Dpi dpi) {
+  if (!layout.keepsSizeInTwips) return suggested;
+  return {suggested.left, suggested.top, suggested.left + dpi.ToPixels(size.width),
+          suggested.top + dpi.ToPixels(size.height)};
 }
 
 }  // namespace ui

@@ -1,10 +1,12 @@
-// Where a new window goes and how big it is, in screen pixels. A layout
-// gives the client size; the window's size is that plus the frame its border
-// style (and menu bar) adds, and a centred window is centred by that outer
-// size.
+// Where a new window goes and how big it is, in screen pixels at the
+// window's DPI. A layout gives the client size; the window's size is that
+// plus the frame its border style (and menu bar) adds at that DPI, and a
+// centred window is centred by that outer size.
 #pragma once
 
+#include "ui/dpi.h"
 #include "ui/layout.h"
+#include "ui/monitors.h"
 
 namespace ui {
 
@@ -15,7 +17,6 @@ struct FrameInsets {
 
 struct ScreenGeometry {
   int widthPixels = 0, heightPixels = 0;
-  double twipsPerPixelX = 15, twipsPerPixelY = 15;
 };
 
 // The outer rectangle of a window. `systemPlaces`: the system chooses the
@@ -23,12 +24,23 @@ struct ScreenGeometry {
 struct OuterRect {
   int x = 0, y = 0, width = 0, height = 0;
   bool systemPlaces = false;
+  bool operator==(const OuterRect&) const = default;
 };
 
-// Fractional pixels round to the nearest.
-int TwipsToPixels(double twips, double twipsPerPixel);
-
 OuterRect PlaceWindow(const WindowLayout& layout, const FrameInsets& frame,
-                      const ScreenGeometry& screen);
+                      const ScreenGeometry& screen, Dpi dpi);
+
+// A window's size in twips.
+struct TwipsSize {
+  double width = 0, height = 0;
+};
+
+// Where a window goes when its DPI changes to `dpi` (it was moved to a
+// monitor of another scale, or its monitor's scale changed) and the system
+// suggests `suggested` for it. It takes the suggestion, which the system
+// scales frame and all, unless its layout keeps its size in twips: then it
+// takes that size, `size`, at the suggested position.
+PixelRect PlaceAfterDpiChange(const WindowLayout& layout, const PixelRect& suggested,
+                              const TwipsSize& size, Dpi dpi);
 
 }  // namespace ui

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/layout_at_dpi.h"
 #include "ui/toolkit.h"
 #include "win32/command_ids.h"
 #include "win32/text.h"
+#include "win32/window_dpi.h"
 
 namespace win32 {
 
@@ -47,24 +49,9 @@ NativeClass NativeClassOf(const ui::ControlLayout& c) {
   }
 }
 
-const ui::ControlLayout* FindLayout(const ui::WindowLayout& layout, int id) {
-  for (const auto& c : layout.controls)
-    if (c.id == id) return &c;
-  return nullptr;
-}
-
-// Controls inside a frame are placed relative to it; frames may nest.
-POINT Origin(const ui::WindowLayout& layout, const ui::ControlLayout& c) {
-  POINT origin{c.left, c.top};
-  std::set<int> seen;
-  for (int parent = c.parent; parent != 0 && seen.insert(parent).second;) {
-    const ui::ControlLayout* frame = FindLayout(layout, parent);
-    if (!frame) throw std::runtime_error(std::string("the container of ") + c.name + " is missing");
-    origin.x += frame->left;
-    origin.y += frame->top;
-    parent = frame->parent;
-  }
-  return origin;
+RECT RectOf(const ui::WindowLayout& layout, const ui::ControlLayout& c, ui::Dpi dpi) {
+  const ui::PixelRect r = ui::ControlRect(layout, c, dpi);
+  return RECT{r.left, r.top, r.right, r.bottom};
 }
 
 // The controls that take the focus, in keyboard order: by tab index, then
@@ -116,7 +103,18 @@ HWND CreateNative(const ui::ControlLayout& c, const RECT& rect, DWORD extraStyle
   return hwnd;
 }
 
-void Initialise(const Control& control) {
+// The height given to a drop-down combo box is that of its open list, which
+// follows from its font.
+void SizeComboList(const Control& combo, ui::Dpi dpi) {
+  const auto field = ::SendMessageW(combo.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  const auto item = ::SendMessageW(combo.hwnd, CB_GETITEMHEIGHT, 0, 0);
+  const int height =
+      static_cast<int>(field + kComboVisibleItems * item + 2 * SystemMetric(SM_CYEDGE, dpi));
+  ::SetWindowPos(combo.hwnd, nullptr, 0, 0, combo.rect.right - combo.rect.left, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Initialise(const Control& control, ui::Dpi dpi) {
   const ui::ControlLayout& c = *control.layout;
   ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), FALSE);
   switch (c.kind) {
@@ -128,18 +126,11 @@ void Initialise(const Control& control) {
       // A note holds as much text as the edit control can.
       ::SendMessageW(control.hwnd, EM_SETLIMITTEXT, 0, 0);
       break;
-    case ui::ControlKind::ComboBox: {
-      // The height given to a drop-down combo box is that of its open list.
-      const auto field = ::SendMessageW(control.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-      const auto item = ::SendMessageW(control.hwnd, CB_GETITEMHEIGHT, 0, 0);
-      const int height =
-          static_cast<int>(field + kComboVisibleItems * item + 2 * ::GetSystemMetrics(SM_CYEDGE));
-      ::SetWindowPos(control.hwnd, nullptr, 0, 0, control.rect.right - control.rect.left, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case ui::ControlKind::ComboBox:
+      SizeComboList(control, dpi);
       if (!c.caption || !*c.caption) break;
       ::SetWindowTextW(control.hwnd, Widen(c.caption).c_str());
       break;
-    }
     default:
       break;
   }
@@ -167,22 +158,37 @@ ControlSet BuildControls(const ui::WindowLayout& layout, const ControlBuildConte
   for (const auto& c : layout.controls) {
     Control control;
     control.layout = &c;
-    const POINT origin = Origin(layout, c);
-    control.rect = context.metrics.ToPixels(origin.x, origin.y, c.width, c.height);
+    control.rect = RectOf(layout, c, context.dpi);
     control.caption = c.caption;
     control.enabled = !(c.flags & ui::kDisabled);
     control.backColor = c.backColor;
-    if (c.kind != ui::ControlKind::Timer) control.font = context.fonts.Get(c.font);
+    if (c.kind != ui::ControlKind::Timer) control.font = context.fonts.Get(c.font, context.dpi);
     if (c.picture) control.picture = context.pictures.Get(c.picture);
     if (!control.Windowless()) {
       control.hwnd = CreateNative(c, control.rect, groupStarts.count(c.id) ? WS_GROUP : 0, context);
-      Initialise(control);
+      Initialise(control, context.dpi);
     }
     controls.Add(std::move(control));
   }
   ArrangeZOrder(controls);
   controls.SetTabOrder(TabOrder(layout));
   return controls;
+}
+
+void ScaleControls(ControlSet& controls, const ui::WindowLayout& layout,
+                   const ControlBuildContext& context) {
+  for (Control& control : controls.All()) {
+    const ui::ControlLayout& c = *control.layout;
+    control.rect = RectOf(layout, c, context.dpi);
+    if (c.kind == ui::ControlKind::Timer) continue;
+    control.font = context.fonts.Get(c.font, context.dpi);
+    if (!control.hwnd) continue;
+    const RECT& r = control.rect;
+    ::SetWindowPos(control.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), TRUE);
+    if (c.kind == ui::ControlKind::ComboBox) SizeComboList(control, context.dpi);
+  }
 }
 
 }  // namespace win32

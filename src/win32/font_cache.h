@@ -1,5 +1,6 @@
-// Fonts of the controls, created once per distinct face, size and style and
-// shared by every window (each note would otherwise create three of its own).
+// Fonts of the controls, created once per distinct face, height and style,
+// and shared by every window at the same DPI (each note would otherwise
+// create three of its own).
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "ui/dpi.h"
 #include "ui/layout.h"
 #include "win32/handles.h"
 
@@ -15,22 +17,18 @@ namespace win32 {
 
 class FontCache {
  public:
-  explicit FontCache(int dpiY) : dpiY_(dpiY) {}
-
-  // The font for `wanted`; a face of nullptr is the default dialog font,
-  // "MS Sans Serif".
-  HFONT Get(const ui::FontSpec& wanted);
+  // The font for `wanted` at `dpi` (see ui::FontAt).
+  HFONT Get(const ui::FontSpec& wanted, ui::Dpi dpi);
 
  private:
   struct Key {
     std::wstring face;
-    int height;
+    int height;  // the size at the DPI
     bool bold;
     bool underline;
     auto operator<=>(const Key&) const = default;
   };
 
-  int dpiY_;
   std::map<Key, UniqueFont> fonts_;
 };
 

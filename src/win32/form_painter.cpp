@@ -15,8 +15,9 @@ void Fill(HDC dc, const RECT& rect, COLORREF color) {
   ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
-void DrawPicture(HDC dc, const ui::PictureRef& picture, int x, int y) {
-  if (const Win32Picture* drawable = AsWin32Picture(picture)) drawable->Draw(dc, x, y);
+void DrawPicture(HDC dc, const ui::PictureRef& picture, int x, int y, ui::Dpi dpi) {
+  if (const Win32Picture* drawable = AsWin32Picture(picture))
+    drawable->Draw(dc, x, y, dpi.Scale(drawable->Width()), dpi.Scale(drawable->Height()));
 }
 
 void DrawLabel(HDC dc, const Control& label, COLORREF formBack) {
@@ -48,7 +49,7 @@ void DrawLabel(HDC dc, const Control& label, COLORREF formBack) {
 
 void PaintForm(HDC dc, const FormSurface& surface, const RECT& client) {
   Fill(dc, client, surface.backColor);
-  DrawPicture(dc, surface.picture, 0, 0);
+  DrawPicture(dc, surface.picture, 0, 0, surface.dpi);
   for (const Control& control : surface.controls.All()) {
     switch (control.Kind()) {
       case ui::ControlKind::Frame:
@@ -56,7 +57,7 @@ void PaintForm(HDC dc, const FormSurface& surface, const RECT& client) {
           Fill(dc, control.rect, ResolveColor(control.backColor, surface.backColor));
         break;
       case ui::ControlKind::Picture:
-        DrawPicture(dc, control.picture, control.rect.left, control.rect.top);
+        DrawPicture(dc, control.picture, control.rect.left, control.rect.top, surface.dpi);
         break;
       case ui::ControlKind::Label:
         DrawLabel(dc, control, surface.backColor);

@@ -23,6 +23,16 @@ void ToolTips::AddForArea(UINT_PTR id, const RECT& area, const std::string& text
   Add(TTF_SUBCLASS, id, area, text);
 }
 
+void ToolTips::MoveArea(UINT_PTR id, const RECT& area) {
+  if (!tips_) return;
+  TTTOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.hwnd = form_;
+  info.uId = id;
+  info.rect = area;
+  ::SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 void ToolTips::Add(UINT flags, UINT_PTR id, const RECT& area, const std::string& text) {
   HWND tips = Window();
   if (!tips) return;  // the program works on without its tips

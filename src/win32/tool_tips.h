@@ -14,6 +14,8 @@ class ToolTips {
 
   void AddForWindow(HWND control, const std::string& text);
   void AddForArea(UINT_PTR id, const RECT& area, const std::string& text);
+  // The area of tip `id` moved (its window's DPI changed).
+  void MoveArea(UINT_PTR id, const RECT& area);
 
  private:
   // Created with the first tip; owned by the form, so it goes with it.

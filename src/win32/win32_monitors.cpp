@@ -1,5 +1,7 @@
 #include "win32/win32_monitors.h"
 
+#include "win32/window_dpi.h"
+
 namespace win32 {
 
 namespace {
@@ -14,11 +16,12 @@ ui::Monitor Win32Monitors::Describe(HMONITOR monitor) const {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (monitor && ::GetMonitorInfoW(monitor, &info))
-    return ui::Monitor{ToPixelRect(info.rcMonitor), ToPixelRect(info.rcWork), dpi_};
+    return ui::Monitor{ToPixelRect(info.rcMonitor), ToPixelRect(info.rcWork),
+                       MonitorDpi(monitor).Value()};
   const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   RECT work = screen;
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  return ui::Monitor{ToPixelRect(screen), ToPixelRect(work), dpi_};
+  return ui::Monitor{ToPixelRect(screen), ToPixelRect(work), SystemDpi().Value()};
 }
 
 BOOL CALLBACK Win32Monitors::Collect(HMONITOR monitor, HDC, LPRECT, LPARAM found) {

@@ -2,15 +2,14 @@
 
 #include "win32/text.h"
 #include "win32/win32_window.h"
+#include "win32/window_dpi.h"
 
 namespace win32 {
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance, ComApartment& com)
     : instance_(instance),
-      metrics_(ScreenMetrics::Query()),
-      monitors_(metrics_.DpiY()),
+      systemDpi_(win32::SystemDpi()),
       windowClass_(instance),
-      fonts_(metrics_.DpiY()),
       icons_(instance),
       pictures_(instance, com),
       // Broadcast by the shell when the taskbar starts (again).
@@ -27,11 +26,11 @@ int Win32Toolkit::ShowMessageBox(const std::string& text, int flags, const std::
 }
 
 double Win32Toolkit::ScreenWidthTwips() const {
-  return ::GetSystemMetrics(SM_CXSCREEN) * metrics_.TwipsPerPixelX();
+  return systemDpi_.ToTwips(::GetSystemMetrics(SM_CXSCREEN));
 }
 
 double Win32Toolkit::ScreenHeightTwips() const {
-  return ::GetSystemMetrics(SM_CYSCREEN) * metrics_.TwipsPerPixelY();
+  return systemDpi_.ToTwips(::GetSystemMetrics(SM_CYSCREEN));
 }
 
 ui::TimeOfDay Win32Toolkit::Now() const {

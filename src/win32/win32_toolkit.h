@@ -10,7 +10,6 @@
 #include "win32/form_window_class.h"
 #include "win32/icon_cache.h"
 #include "win32/picture_cache.h"
-#include "win32/screen_metrics.h"
 #include "win32/win32_monitors.h"
 
 namespace win32 {
@@ -28,14 +27,16 @@ class Win32Toolkit final : public ui::Toolkit {
                                                ui::FormEvents& events) override;
   double ScreenWidthTwips() const override;
   double ScreenHeightTwips() const override;
-  double TwipsPerPixelX() const override { return metrics_.TwipsPerPixelX(); }
-  double TwipsPerPixelY() const override { return metrics_.TwipsPerPixelY(); }
+  double TwipsPerPixelX() const override { return systemDpi_.TwipsPerPixel(); }
+  double TwipsPerPixelY() const override { return systemDpi_.TwipsPerPixel(); }
   ui::TimeOfDay Now() const override;
   const ui::Monitors& Displays() const override { return monitors_; }
 
   // For the windows.
   HINSTANCE Instance() const { return instance_; }
-  const ScreenMetrics& Metrics() const { return metrics_; }
+  // The DPI of the primary monitor when the program started: a new window's
+  // until it learns its own.
+  ui::Dpi SystemDpi() const { return systemDpi_; }
   FontCache& Fonts() { return fonts_; }
   IconCache& Icons() { return icons_; }
   BrushCache& Brushes() { return brushes_; }
@@ -51,7 +52,7 @@ class Win32Toolkit final : public ui::Toolkit {
   [[noreturn]] void Terminate() override;
 
   HINSTANCE instance_;
-  ScreenMetrics metrics_;
+  ui::Dpi systemDpi_;
   Win32Monitors monitors_;
   FormWindowClass windowClass_;
   FontCache fonts_;

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "win32/command_ids.h"
-#include "win32/control_builder.h"
 #include "win32/deferred_set_up.h"
 #include "win32/test_faults.h"
 #include "win32/text.h"
 #include "win32/win32_toolkit.h"
+#include "win32/window_dpi.h"
 #include "win32/window_frame.h"
 
 namespace win32 {
@@ -19,8 +19,9 @@ Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
       toolkit_(toolkit),
       layout_(layout),
       menus_(layout.menus),
+      dpi_(toolkit.SystemDpi()),
       backColor_(layout.backColor) {
-  const WindowFrame frame = FrameOf(layout, toolkit.Metrics(), !menus_.Empty());
+  const WindowFrame frame = FrameOf(layout, dpi_, !menus_.Empty());
   // A class that does not exist makes the real call fail, as an exhausted
   // desktop would.
   const wchar_t* windowClass =
@@ -34,6 +35,7 @@ Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
                                   " could not be created.");
   menus_.AttachTo(hwnd_);
   try {
+    AdoptOwnDpi();
     Build();
   } catch (...) {
     Destroy();
@@ -50,14 +52,30 @@ Win32Window::~Win32Window() {
   Destroy();
 }
 
+// The window was made at the DPI the program started with. On a monitor of
+// another one it takes its layout's size at that monitor's DPI where it
+// stands; a centred window is centred again.
+void Win32Window::AdoptOwnDpi() {
+  const ui::Dpi own = WindowDpi(hwnd_);
+  if (own == dpi_) return;
+  dpi_ = own;
+  const WindowFrame frame = FrameOf(layout_, dpi_, !menus_.Empty());
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (layout_.startPosition != ui::StartPosition::CenterScreen) flags |= SWP_NOMOVE;
+  ::SetWindowPos(hwnd_, nullptr, frame.x, frame.y, frame.width, frame.height, flags);
+}
+
 void Win32Window::Build() {
   SetUpIcon();
   picture_ = toolkit_.Pictures().Get(layout_.picture);
-  controls_ =
-      BuildControls(layout_, ControlBuildContext{hwnd_, toolkit_.Instance(), toolkit_.Metrics(),
-                                                 toolkit_.Fonts(), toolkit_.Pictures()});
+  controls_ = BuildControls(layout_, BuildContext());
   AddToolTips();
   SetUpKeyboard();
+}
+
+ControlBuildContext Win32Window::BuildContext() {
+  return ControlBuildContext{hwnd_, toolkit_.Instance(), dpi_, toolkit_.Fonts(),
+                             toolkit_.Pictures()};
 }
 
 void Win32Window::SetUpIcon() {
@@ -157,23 +175,23 @@ RECT Win32Window::OuterRect() const {
   return rect;
 }
 
-double Win32Window::Left() const { return OuterRect().left * toolkit_.TwipsPerPixelX(); }
-double Win32Window::Top() const { return OuterRect().top * toolkit_.TwipsPerPixelY(); }
+double Win32Window::Left() const { return dpi_.ToTwips(OuterRect().left); }
+double Win32Window::Top() const { return dpi_.ToTwips(OuterRect().top); }
 
 double Win32Window::Width() const {
   const RECT rect = OuterRect();
-  return (rect.right - rect.left) * toolkit_.TwipsPerPixelX();
+  return dpi_.ToTwips(rect.right - rect.left);
 }
 
 double Win32Window::Height() const {
   const RECT rect = OuterRect();
-  return (rect.bottom - rect.top) * toolkit_.TwipsPerPixelY();
+  return dpi_.ToTwips(rect.bottom - rect.top);
 }
 
 void Win32Window::SetHeight(double twips) {
   if (!hwnd_) return;
   const RECT rect = OuterRect();
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, rect.right - rect.left, toolkit_.Metrics().ToPixelsY(twips),
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, rect.right - rect.left, dpi_.ToPixels(twips),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -188,11 +206,11 @@ void Win32Window::MoveTo(int x, int y) {
 }
 
 double Win32Window::ToScaleX(int pixels) const {
-  return layout_.scaleMode == ui::ScaleMode::Pixels ? pixels : pixels * toolkit_.TwipsPerPixelX();
+  return layout_.scaleMode == ui::ScaleMode::Pixels ? pixels : dpi_.ToTwips(pixels);
 }
 
 double Win32Window::ToScaleY(int pixels) const {
-  return layout_.scaleMode == ui::ScaleMode::Pixels ? pixels : pixels * toolkit_.TwipsPerPixelY();
+  return layout_.scaleMode == ui::ScaleMode::Pixels ? pixels : dpi_.ToTwips(pixels);
 }
 
 }  // namespace win32

@@ -1,6 +1,7 @@
 // A window of the program, built from its layout: the native window with its
-// native controls, plus the labels and pictures it paints itself. Its events
-// go to the form that owns it, which may destroy it from inside any of them.
+// native controls, plus the labels and pictures it paints itself, all at the
+// DPI of the monitor it is on. Its events go to the form that owns it, which
+// may destroy it from inside any of them.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +10,10 @@
 #include <optional>
 #include <string>
 
+#include "ui/dpi.h"
 #include "ui/layout.h"
 #include "ui/life_cycle_window.h"
+#include "win32/control_builder.h"
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/keyboard_navigation.h"
@@ -45,6 +48,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   ui::WindowState State() const override;
   void SetState(ui::WindowState state) override;
   int ScaleMode() const override { return static_cast<int>(layout_.scaleMode); }
+  ui::Dpi DotsPerInch() const override { return dpi_; }
   double Left() const override;
   double Top() const override;
   double Width() const override;
@@ -81,6 +85,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   void GiveIconToWindow();
   void AddToolTips();
   void SetUpKeyboard();
+  void AdoptOwnDpi();
   // Destroys the native window, if any, and stops counting it as loaded.
   void Destroy();
   void DestroyNative() override { Destroy(); }
@@ -101,8 +106,10 @@ class Win32Window final : public ui::LifeCycleWindow {
   HBRUSH OnControlColor(HDC dc, HWND child);
   void OnTaskbarCreated();
   LRESULT OnPowerBroadcast(WPARAM event);
+  void OnDpiChanged(ui::Dpi dpi, const RECT& suggested);
   void AfterDpiChange();
 
+  ControlBuildContext BuildContext();
   RECT OuterRect() const;
   double ToScaleX(int pixels) const;
   double ToScaleY(int pixels) const;
@@ -118,6 +125,7 @@ class Win32Window final : public ui::LifeCycleWindow {
 
   HWND hwnd_ = nullptr;
   MenuBar menus_;
+  ui::Dpi dpi_;
   ControlSet controls_;
   HICON icon_ = nullptr;  // shared by the toolkit
   bool iconGiven_ = false;

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include "ui/window_geometry.h"
 #include "win32/colors.h"
 #include "win32/command_ids.h"
 #include "win32/deferred_set_up.h"
@@ -115,6 +116,7 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnMouseMove(wParam, lParam);
       return 0;
     case WM_DPICHANGED:
+      OnDpiChanged(ui::Dpi(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
       AfterDpiChange();
       return 0;
     case kDeferredSetUpMessage:
@@ -162,7 +164,7 @@ void Win32Window::OnPaint() {
   HDC dc = ::BeginPaint(hwnd_, &paint);
   RECT client{};
   ::GetClientRect(hwnd_, &client);
-  const FormSurface surface{FormBackColor(), picture_, controls_};
+  const FormSurface surface{FormBackColor(), picture_, controls_, dpi_};
   if (dc && !::IsRectEmpty(&client)) {
     // Drawn off screen first, so that overlapping pictures and labels do not
     // flicker.
@@ -344,6 +346,26 @@ LRESULT Win32Window::OnPowerBroadcast(WPARAM event) {
 
 void Win32Window::OnTaskbarCreated() {
   if (Live()) Events().TaskbarCreated();
+}
+
+// Moved to a monitor of another scale (or its scale changed): the window
+// takes its new place and size, then lays its controls out, fonts them and
+// draws itself at the new DPI. A colour-keyed note takes its new shape from
+// what it paints.
+void Win32Window::OnDpiChanged(ui::Dpi dpi, const RECT& suggested) {
+  if (!hwnd_) return;
+  const ui::TwipsSize size{Width(), Height()};
+  dpi_ = dpi;
+  const ui::PixelRect placed = ui::PlaceAfterDpiChange(
+      layout_, {suggested.left, suggested.top, suggested.right, suggested.bottom}, size, dpi_);
+  ScaleControls(controls_, layout_, BuildContext());
+  if (toolTips_)
+    for (const Control& control : controls_.All())
+      if (control.Windowless() && control.layout->toolTip)
+        toolTips_->MoveArea(CommandIdOf(control.layout->id), control.rect);
+  ::SetWindowPos(hwnd_, nullptr, placed.left, placed.top, placed.Width(), placed.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 // Icons in pixels are chosen afresh for the new DPI, and the form hears of

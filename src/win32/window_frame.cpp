@@ -1,6 +1,7 @@
 #include "win32/window_frame.h"
 
 #include "ui/window_geometry.h"
+#include "win32/window_dpi.h"
 
 namespace win32 {
 
@@ -25,20 +26,21 @@ DWORD StyleOf(const ui::WindowLayout& layout) {
   }
 }
 
+ui::FrameInsets InsetsOf(const WindowFrame& frame, bool hasMenuBar, ui::Dpi dpi) {
+  // The frame of these styles around an empty client area.
+  const RECT around = FrameAround(frame.style, hasMenuBar, frame.exStyle, dpi);
+  return {-around.left, -around.top, around.right, around.bottom};
+}
+
 }  // namespace
 
-WindowFrame FrameOf(const ui::WindowLayout& layout, const ScreenMetrics& metrics, bool hasMenuBar) {
+WindowFrame FrameOf(const ui::WindowLayout& layout, ui::Dpi dpi, bool hasMenuBar) {
   WindowFrame frame{};
   frame.style = StyleOf(layout);
   frame.exStyle = layout.showInTaskbar ? 0 : WS_EX_TOOLWINDOW;
-
-  // The frame of these styles around an empty client area.
-  RECT around{0, 0, 0, 0};
-  ::AdjustWindowRectEx(&around, frame.style, hasMenuBar, frame.exStyle);
-  const ui::FrameInsets insets{-around.left, -around.top, around.right, around.bottom};
-  const ui::ScreenGeometry screen{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                                  metrics.TwipsPerPixelX(), metrics.TwipsPerPixelY()};
-  const ui::OuterRect outer = ui::PlaceWindow(layout, insets, screen);
+  const ui::ScreenGeometry screen{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  const ui::OuterRect outer =
+      ui::PlaceWindow(layout, InsetsOf(frame, hasMenuBar, dpi), screen, dpi);
   frame.x = outer.systemPlaces ? CW_USEDEFAULT : outer.x;
   frame.y = outer.systemPlaces ? CW_USEDEFAULT : outer.y;
   frame.width = outer.width;

@@ -1,11 +1,12 @@
 // The native frame of a window from its layout: styles, and the outer
-// rectangle that gives the layout's client size at the layout's position.
+// rectangle that gives the layout's client size at the layout's position, at
+// the window's DPI.
 #pragma once
 
 #include <windows.h>
 
+#include "ui/dpi.h"
 #include "ui/layout.h"
-#include "win32/screen_metrics.h"
 
 namespace win32 {
 
@@ -16,6 +17,6 @@ struct WindowFrame {
   int width, height;
 };
 
-WindowFrame FrameOf(const ui::WindowLayout& layout, const ScreenMetrics& metrics, bool hasMenuBar);
+WindowFrame FrameOf(const ui::WindowLayout& layout, ui::Dpi dpi, bool hasMenuBar);
 
 }  // namespace win32

@@ -53,6 +53,17 @@ for scale_offset, suffix in ((0, ""), (2000, "_200")):
     PICTURES.update({id + scale_offset: f"{stem}{suffix}.gif" for id, stem in PICTURES_AT_100.items()})
     PICTURES.update({id + scale_offset: f"{stem}{suffix}.jpg"
                      for id, stem in PHOTOGRAPHS_AT_100.items()})
+# Per-monitor awareness v2, and per-monitor awareness where only the older
+# setting is understood (Windows 8.1).
+DPI_SETTINGS = {
+    "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}dpiAware": "true/pm",
+    "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}dpiAwareness": "PerMonitorV2",
+}
+COMPATIBILITY = "urn:schemas-microsoft-com:compatibility.v1"
+SUPPORTED_OS = {
+    "Windows 8.1": "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+    "Windows 10 and 11": "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+}
 VERSION_STRINGS = {
     "CompanyName": ".", "ProductName": "Vellumia", "FileVersion": "1.00",
     "ProductVersion": "1.00", "InternalName": "Paperwisp", "OriginalFilename": "Paperwisp.exe",
@@ -230,10 +241,13 @@ class Checker:
                     "manifest: Common Controls 6 dependency")
         levels = [e.get("level") for e in everything if e.tag.endswith("requestedExecutionLevel")]
         self.expect(levels == ["asInvoker"], f"manifest: execution level {levels}")
-        aware = [(e.text or "").strip().lower() for e in everything if e.tag.endswith("dpiAware")]
-        self.expect(aware in ([], ["false"]), f"manifest: dpiAware {aware}")
-        self.expect(not any(e.tag.endswith("dpiAwareness") for e in everything),
-                    "manifest: dpiAwareness must be absent")
+        settings = {e.tag: (e.text or "").strip() for e in everything
+                    if e.tag.startswith("{http://schemas.microsoft.com/SMI/")}
+        self.expect(settings == DPI_SETTINGS, f"manifest: DPI settings {settings}")
+        supported = sorted(e.get("Id").lower() for e in everything
+                           if e.tag == f"{{{COMPATIBILITY}}}supportedOS")
+        self.expect(supported == sorted(SUPPORTED_OS.values()),
+                    f"manifest: supported systems {supported}")
 
 
 def main(argv):

@@ -8,13 +8,17 @@ draws the window frames and the fonts in them:
     styles.png  a note in each of the six styles
     alarm.png   the alarm dialog               alert.png   the alert window
     about.png   the About window
+    note150.png the note of note.png at 150 % display scale (a Wine of 144 dpi)
 
     python3 tests/e2e/screenshots.py [OUTPUT_DIR]     (default docs/)
     scripts/screenshots.sh                            (builds first)
 
 The files carry no date or time, so the same program gives the same
 pictures. Runs in the session of PW_E2E_SESSION, or in a private one on
-PW_APP_DIR (default build/x64).
+PW_APP_DIR (default build/x64); the picture at 150 % in a private one of its
+own. Wine's Marlett font (Debian's fonts-wine) goes into each prefix first:
+Wine draws the caption buttons with it, and without it every close box shows
+the letter "r".
 """
 
 import contextlib
@@ -32,6 +36,9 @@ ES_MULTILINE = 0x0004
 WM_KILLFOCUS = 0x0008
 STYLES = ["Orange", "Green", "Blue", "Yellow", "Red", "Pink"]  # the submenu's order
 NOTE_PAPER = (10, 15)  # client pixel on a note's bare paper, left of its heading
+NOTE_TEXT = ("Monday", "Call the printer\nBuy stamps\nWater the ferns")
+SCALED_DPI = 144  # 150 %
+MARLETT = "/usr/share/wine/fonts/marlett.ttf"
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 DATED_CHUNKS = (b"tIME", b"tEXt", b"zTXt", b"iTXt")
 
@@ -152,7 +159,7 @@ def notes(app, driver, x, camera):
     note = new_note(app, 1)
     driver.move(note, 600, 100)  # wholly on the screen
     app.wait_settled(note)
-    type_into_note(driver, x, note, "Monday", "Call the printer\nBuy stamps\nWater the ferns")
+    type_into_note(driver, x, note, *NOTE_TEXT)
     camera.take("note.png", driver.info(note)["rect"], see_through_black=True)
     driver.click(note, *NOTE_PAPER, "left", "double")
     pw.wait_until(lambda: pw.client_size(driver.info(note))[1] < 40, message="the roll-up")
@@ -200,6 +207,14 @@ def alarm(app, driver, x, camera):
     camera.take("alert.png", app.wait_settled(alert)["rect"])
 
 
+def scaled_note(app, driver, x, camera):
+    note = new_note(app, 1)
+    driver.move(note, 300, 100)  # wholly on the screen
+    app.wait_settled(note)
+    type_into_note(driver, x, note, *NOTE_TEXT)
+    camera.take("note150.png", driver.info(note)["rect"], see_through_black=True)
+
+
 def about(app, driver, camera):
     popup_command(app, pw.POPUP_ABOUT)
     window = app.wait_window(title=pw.ABOUT_TITLE)
@@ -215,27 +230,41 @@ def fresh_app(driver, x):
         app.stop()
 
 
+@contextlib.contextmanager
+def photographer(session, output_dir):
+    """A driver, the X server and a camera in `session`, whose Wine has its
+    Marlett font."""
+    if not os.path.isfile(MARLETT):
+        raise pw.HarnessError(f"{MARLETT} is missing: install fonts-wine (scripts/bootstrap.sh)")
+    session.install_font(MARLETT)
+    driver = pw.Driver(session)
+    x = pw.XServer(session)
+    try:
+        with tempfile.TemporaryDirectory(prefix="pw-shots-") as scratch:
+            yield driver, x, Camera(x, output_dir, scratch)
+    finally:
+        x.close()
+        driver.close()
+
+
 def take(output_dir):
     os.makedirs(output_dir, exist_ok=True)
     with pw.session_from_environment() as session, \
-            tempfile.TemporaryDirectory(prefix="pw-shots-") as scratch:
-        driver = pw.Driver(session)
-        x = pw.XServer(session)
-        camera = Camera(x, output_dir, scratch)
-        try:
-            with fresh_app(driver, x) as app:
-                tray_and_menu(app, driver, camera)
-            with fresh_app(driver, x) as app:
-                notes(app, driver, x, camera)
-            with fresh_app(driver, x) as app:
-                styles(app, driver, x, camera)
-            with fresh_app(driver, x) as app:
-                alarm(app, driver, x, camera)
-            with fresh_app(driver, x) as app:
-                about(app, driver, camera)
-        finally:
-            x.close()
-            driver.close()
+            photographer(session, output_dir) as (driver, x, camera):
+        with fresh_app(driver, x) as app:
+            tray_and_menu(app, driver, camera)
+        with fresh_app(driver, x) as app:
+            notes(app, driver, x, camera)
+        with fresh_app(driver, x) as app:
+            styles(app, driver, x, camera)
+        with fresh_app(driver, x) as app:
+            alarm(app, driver, x, camera)
+        with fresh_app(driver, x) as app:
+            about(app, driver, camera)
+    with pw.session_from_environment(dpi=SCALED_DPI) as session, \
+            photographer(session, output_dir) as (driver, x, camera):
+        with fresh_app(driver, x) as app:
+            scaled_note(app, driver, x, camera)
 
 
 if __name__ == "__main__":

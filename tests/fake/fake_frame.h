@@ -1,6 +1,6 @@
-// The frame that Windows at 96 dots per inch, with its standard metrics,
-// draws around a window of a layout: what the Win32 toolkit learns from the
-// system for the styles of each border.
+// The frame that Windows, with its standard metrics, draws around a window
+// of a layout at a DPI: what the Win32 toolkit learns from the system for the
+// styles of each border.
 #pragma once
 
 #include "ui/layout.h"
@@ -8,6 +8,6 @@
 
 namespace fake {
 
-ui::FrameInsets FrameOf(const ui::WindowLayout& layout);
+ui::FrameInsets FrameOf(const ui::WindowLayout& layout, ui::Dpi dpi);
 
 }  // namespace fake

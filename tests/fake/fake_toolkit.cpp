@@ -1,6 +1,7 @@
 #include "fake/fake_toolkit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "fake/fake_frame.h"
@@ -18,11 +19,13 @@ FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui:
       picture_(layout.picture ? std::make_shared<FakePicture>(layout.picture) : nullptr) {
   // Placed and sized in whole pixels, frame included, as the Win32 toolkit
   // creates its windows.
-  const double perPixel = toolkit.twipsPerPixel;
-  const ui::OuterRect outer =
-      ui::PlaceWindow(layout, FrameOf(layout),
-                      {static_cast<int>(toolkit.screenWidthPixels),
-                       static_cast<int>(toolkit.screenHeightPixels), perPixel, perPixel});
+  if (toolkit.monitorDpi) dpi_ = ui::Dpi(*toolkit.monitorDpi);
+  const ui::Dpi dpi = DotsPerInch();
+  const double perPixel = dpi.TwipsPerPixel();
+  const ui::OuterRect outer = ui::PlaceWindow(
+      layout, FrameOf(layout, dpi),
+      {static_cast<int>(toolkit.screenWidthPixels), static_cast<int>(toolkit.screenHeightPixels)},
+      dpi);
   left_ = outer.x * perPixel;
   top_ = outer.y * perPixel;
   width_ = outer.width * perPixel;
@@ -85,18 +88,38 @@ void FakeWindow::SetState(ui::WindowState state) {
   Events().Resize();
 }
 
+ui::Dpi FakeWindow::DotsPerInch() const { return dpi_ ? *dpi_ : toolkit_.ScreenDpi(); }
+
+ui::PixelRect FakeWindow::ControlPixels(int id) const {
+  return ui::ControlRect(layout_, *Control(id).layout, DotsPerInch());
+}
+
+ui::FontAtDpi FakeWindow::ControlFont(int id) const {
+  return ui::FontAt(Control(id).layout->font, DotsPerInch());
+}
+
+void FakeWindow::ChangeDpi(ui::Dpi dpi, const ui::PixelRect& suggested) {
+  const ui::PixelRect placed = ui::PlaceAfterDpiChange(layout_, suggested, {width_, height_}, dpi);
+  dpi_ = dpi;
+  left_ = dpi.ToTwips(placed.left);
+  top_ = dpi.ToTwips(placed.top);
+  width_ = dpi.ToTwips(placed.Width());
+  height_ = dpi.ToTwips(placed.Height());
+}
+
 void FakeWindow::SetHeight(double twips) { height_ = twips; }
 
+// Pixels at the window's DPI, as the Win32 toolkit converts the twips.
 ui::PixelRect FakeWindow::Bounds() const {
-  const double perPixel = toolkit_.twipsPerPixel;
-  const int left = ui::TwipsToPixels(left_, perPixel), top = ui::TwipsToPixels(top_, perPixel);
-  return ui::PixelRect{left, top, left + ui::TwipsToPixels(width_, perPixel),
-                       top + ui::TwipsToPixels(height_, perPixel)};
+  const ui::Dpi dpi = DotsPerInch();
+  const int left = dpi.ToPixels(left_), top = dpi.ToPixels(top_);
+  return ui::PixelRect{left, top, left + dpi.ToPixels(width_), top + dpi.ToPixels(height_)};
 }
 
 void FakeWindow::MoveTo(int x, int y) {
-  left_ = x * toolkit_.twipsPerPixel;
-  top_ = y * toolkit_.twipsPerPixel;
+  const ui::Dpi dpi = DotsPerInch();
+  left_ = dpi.ToTwips(x);
+  top_ = dpi.ToTwips(y);
 }
 
 ControlState& FakeWindow::Control(int id) {
@@ -199,9 +222,13 @@ const ui::Monitors& FakeToolkit::Displays() const {
   if (displays_.monitors.empty()) {
     const ui::PixelRect screen{0, 0, static_cast<int>(screenWidthPixels),
                                static_cast<int>(screenHeightPixels)};
-    displays_.monitors.push_back(ui::Monitor{screen, screen, 96});
+    displays_.monitors.push_back(ui::Monitor{screen, screen, ScreenDpi().Value()});
   }
   return displays_;
+}
+
+ui::Dpi FakeToolkit::ScreenDpi() const {
+  return ui::Dpi(static_cast<int>(std::lround(1440 / twipsPerPixel)));
 }
 
 int FakeToolkit::ShowMessageBox(const std::string& text, int flags, const std::string& title) {

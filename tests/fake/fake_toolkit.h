@@ -5,12 +5,15 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "fake/fake_monitors.h"
+#include "ui/layout_at_dpi.h"
 #include "ui/life_cycle_window.h"
 #include "ui/toolkit.h"
+#include "ui/window_geometry.h"
 
 namespace fake {
 
@@ -65,6 +68,7 @@ class FakeWindow : public ui::LifeCycleWindow {
   void SetState(ui::WindowState state) override;
   int ScaleMode() const override { return scaleMode_; }
   void SetScaleMode(int mode) { scaleMode_ = mode; }
+  ui::Dpi DotsPerInch() const override;
   double Left() const override { return left_; }
   double Top() const override { return top_; }
   double Width() const override { return width_; }
@@ -94,6 +98,14 @@ class FakeWindow : public ui::LifeCycleWindow {
   void SetMenuCaption(int menuId, const std::string& caption) override;
   void PopupMenu(int menuId) override;
 
+  // At the window's DPI, as the Win32 toolkit converts the twips: a
+  // control's rectangle in the client area, and the font it is given.
+  ui::PixelRect ControlPixels(int id) const;
+  ui::FontAtDpi ControlFont(int id) const;
+  // The window system moved the window to a monitor of `dpi` and suggests
+  // `suggested` for it.
+  void ChangeDpi(ui::Dpi dpi, const ui::PixelRect& suggested);
+
  private:
   ControlState& Control(int id);
   const ControlState& Control(int id) const;
@@ -109,6 +121,7 @@ class FakeWindow : public ui::LifeCycleWindow {
   bool visible_ = false;
   ui::WindowState state_ = ui::WindowState::Normal;
   int scaleMode_;
+  std::optional<ui::Dpi> dpi_;  // its own, where it differs from the screen's
   double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::string caption_;
   ui::PictureRef picture_;
@@ -131,6 +144,8 @@ class FakeToolkit : public ui::Toolkit {
   double ScreenHeightTwips() const override { return screenHeightPixels * twipsPerPixel; }
   double TwipsPerPixelX() const override { return twipsPerPixel; }
   double TwipsPerPixelY() const override { return twipsPerPixel; }
+  // The DPI of the screen's twips per pixel: where new windows open.
+  ui::Dpi ScreenDpi() const;
   ui::TimeOfDay Now() const override { return now; }
   // `monitors`, or while it is empty one monitor of the screen's size.
   const ui::Monitors& Displays() const override;
@@ -143,6 +158,9 @@ class FakeToolkit : public ui::Toolkit {
   // Settings and records open to tests.
   double screenWidthPixels = 1024, screenHeightPixels = 768, twipsPerPixel = 15;
   std::vector<ui::Monitor> monitors;
+  // The DPI of the monitor new windows open on, once the user has changed
+  // its scale since the program started; until then the screen's.
+  std::optional<int> monitorDpi;
   ui::TimeOfDay now{12, 0, 0};
   bool ended = false;
   bool failWindowCreation = false;  // as when the desktop is out of handles

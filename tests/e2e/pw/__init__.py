@@ -39,6 +39,8 @@ A test finds its session through PW_E2E_SESSION (the session directory).
 Without one, `pw.main()` starts a private session for the file and ends it
 afterwards, so a single file also runs on its own:
     python3 tests/e2e/test_about.py   (PW_APP_DIR, default build/x64)
+A file that calls `pw.main(dpi=144)` always runs in a private session whose
+Wine has that DPI (test_display_scale.py).
 """
 
 from .app import App

@@ -78,9 +78,10 @@ class WineSession:
             return cls(directory, json.load(f))
 
     @classmethod
-    def start(cls, directory, app_dir):
+    def start(cls, directory, app_dir, dpi=None):
         """Starts a display and a fresh prefix; replaces a stale session in
-        `directory` first."""
+        `directory` first. With `dpi`, Wine's screen has that many dots per
+        inch (96 without)."""
         directory = os.path.abspath(directory)
         for exe in ("Paperwisp.exe", "pwdriver.exe"):
             if not os.path.isfile(os.path.join(app_dir, exe)):
@@ -109,7 +110,7 @@ class WineSession:
             session._save(record)
             subprocess.run(["wineboot", "-i"], env=session.env, check=True, timeout=120,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            session._configure(directory)
+            session._configure(directory, dpi)
         except BaseException:
             session.stop()
             raise
@@ -121,15 +122,19 @@ class WineSession:
             json.dump(record, f, indent=1)
         os.replace(path + ".tmp", path)
 
-    def _configure(self, directory):
+    def _configure(self, directory, dpi):
         # No window manager runs on Xvfb: without these, each hide of a titled
         # window waits seconds for a manager's answer. Web pages go to a
-        # script that records their address.
+        # script that records their address. Wine takes its DPI from the
+        # user's LogPixels when a program starts.
         browser = os.path.join(directory, "record-browser.sh")
         with open(browser, "w") as f:
             f.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{self.browser_log}'\n")
         os.chmod(browser, 0o755)
-        self.import_registry("[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"
+        scale = ("[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"
+                 f"\"LogPixels\"=dword:{dpi:08x}\r\n\r\n" if dpi else "")
+        self.import_registry(scale +
+                             "[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"
                              "\"Managed\"=\"N\"\r\n\"Decorated\"=\"N\"\r\n\r\n"
                              "[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\r\n"
                              f"\"Browsers\"=\"{browser}\"\r\n")
@@ -144,6 +149,11 @@ class WineSession:
         subprocess.run(["wine", "regedit", "/S", windows_path(reg)], env=self.env, check=True,
                        timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.remove(reg)
+
+    def install_font(self, path):
+        """Copies a font file into the prefix's Fonts folder, where the
+        programs started from then on find it."""
+        shutil.copy(path, os.path.join(self.prefix, "drive_c", "windows", "Fonts"))
 
     def linux_processes(self, exe_name="Paperwisp.exe"):
         """Linux process ids of `exe_name` running in this prefix."""
@@ -223,21 +233,28 @@ def _start_xvfb(directory, first=90):
 
 
 @contextlib.contextmanager
-def session_from_environment():
-    """The session named by PW_E2E_SESSION; without one, a private session
-    (on PW_APP_DIR, default build/x64) that ends with the block."""
-    if os.environ.get("PW_E2E_SESSION"):
+def session_from_environment(dpi=None):
+    """The session named by PW_E2E_SESSION; without one, or when a `dpi` is
+    asked for, a private session at that DPI (on the application directory
+    of the named session, or PW_APP_DIR, default build/x64) that ends with
+    the block."""
+    named = os.environ.get("PW_E2E_SESSION")
+    if named and not dpi:
         yield WineSession.load()
         return
     directory = tempfile.mkdtemp(prefix="pw-e2e-")
-    app_dir = os.environ.get("PW_APP_DIR", os.path.join(REPO, "build", "x64"))
+    app_dir = (WineSession.load(named).app_dir if named else
+               os.environ.get("PW_APP_DIR", os.path.join(REPO, "build", "x64")))
     os.environ["PW_E2E_SESSION"] = directory
     try:
-        session = WineSession.start(directory, app_dir)
+        session = WineSession.start(directory, app_dir, dpi)
         try:
             yield session
         finally:
             session.stop()
     finally:
-        del os.environ["PW_E2E_SESSION"]
+        if named:
+            os.environ["PW_E2E_SESSION"] = named
+        else:
+            del os.environ["PW_E2E_SESSION"]
         shutil.rmtree(directory, ignore_errors=True)

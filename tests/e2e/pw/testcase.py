@@ -41,9 +41,10 @@ class TestCase(unittest.TestCase):
             self.session.browsed()), timeout, message=f"{count} browser launch(es)")
 
 
-def main():
+def main(dpi=None):
     """Runs the calling test file in the session of the environment (or a
-    private one); exits non-zero if a test failed."""
-    with session_from_environment():
+    private one, which a `dpi` always asks for); exits non-zero if a test
+    failed."""
+    with session_from_environment(dpi):
         program = unittest.main(exit=False, verbosity=2)
     sys.exit(0 if program.result.wasSuccessful() else 1)

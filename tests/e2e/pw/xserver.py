@@ -3,7 +3,9 @@
 import ctypes
 import ctypes.util
 import hashlib
+import os
 import subprocess
+import tempfile
 
 from .util import HarnessError, wait_until
 
@@ -100,6 +102,18 @@ class XServer:
                 x, y = (int(v) for v in line.split()[-1].lstrip("+").split("+"))
                 return x, y, width, height
         return None
+
+    def grey(self, rect):
+        """The screen's rectangle [left, top, right, bottom] in grey levels
+        (0 black to 255 white): a list of rows of pixels."""
+        with tempfile.TemporaryDirectory(prefix="pw-grey-") as scratch:
+            path = os.path.join(scratch, "grey.png")
+            self.screenshot(path, rect)
+            pgm = subprocess.run(["convert", path, "-colorspace", "Gray", "-depth", "8", "pgm:-"],
+                                 check=True, capture_output=True, timeout=30).stdout
+        _, size, _, pixels = pgm.split(b"\n", 3)
+        width, height = map(int, size.split())
+        return [list(pixels[row * width:(row + 1) * width]) for row in range(height)]
 
     def screenshot(self, path, rect=None, see_through_black=False):
         """Saves the screen, or the rectangle [left, top, right, bottom] of
