@@ -21,7 +21,7 @@ groups=(
 if not_32_bit=$(scripts/kernel-runs-32-bit.sh); then
   groups+=("32-bit Wine to run the shipped 32-bit Paperwisp.exe (i386 architecture)|wine32:i386")
 else
-  echo "bootstrap: $not_32_bit: 32-bit Wine left out, the i686 program's end-to-end tests are skipped"
+  echo "bootstrap: $not_32_bit: 32-bit Wine left out, the i686 end-to-end tests are skipped"
 fi
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
@@ -67,7 +67,8 @@ log=$PWD/build/bootstrap.log
 : >"$log"
 export DEBIAN_FRONTEND=noninteractive
 # Debian's 32-bit packages come with its i386 architecture.
-if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [[ " ${missing[*]} " == *:i386\ * ]] &&
+  ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo_cmd[@]}" dpkg --add-architecture i386 >>"$log" 2>&1 ||
     fail "could not enable the i386 architecture (dpkg --add-architecture i386): see $log"
 fi

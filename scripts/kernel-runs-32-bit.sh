@@ -27,5 +27,6 @@ chmod +x "$probe"
 status=$?
 rm -f "$probe"
 [ "$status" -eq 42 ] && exit 0
-echo "this kernel does not run 32-bit programs (a 32-bit probe that exits with 42 ended with status $status)"
+echo "this kernel does not run 32-bit programs" \
+  "(a 32-bit probe that exits with 42 ended with status $status)"
 exit 1

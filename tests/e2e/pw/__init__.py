@@ -71,7 +71,7 @@ __all__ = ["REPO", "SCREEN_WIDTH", "SCREEN_HEIGHT", "TRAY_TIP", "NOTE_TITLE", "A
            "VK_DOWN", "WS_BORDER", "WS_DLGFRAME", "WS_THICKFRAME", "WS_EX_TOOLWINDOW",
            "WS_EX_LAYERED", "WS_EX_TOPMOST", "LWA_COLORKEY", "IDOK", "POPUP_NEW_NOTE",
            "POPUP_ALARM_ME", "POPUP_CHANGE_STYLE", "POPUP_TUTORIALS", "POPUP_ABOUT", "POPUP_EXIT",
-           "TRAY_WINDOW_CLASS", "TRAY_ICON_CLASS", "App", "Driver", "DriverError", "SKIP_EXIT_CODE", "SessionSkipped", "WineSession",
-           "session_from_environment", "TestCase", "main", "HarnessError", "borderless",
-           "canonical_address", "client_size", "pe_machine", "twips_to_pixels", "wait_until", "windows_path",
-           "XServer"]
+           "TRAY_WINDOW_CLASS", "TRAY_ICON_CLASS", "App", "Driver", "DriverError",
+           "SKIP_EXIT_CODE", "SessionSkipped", "WineSession", "session_from_environment",
+           "TestCase", "main", "HarnessError", "borderless", "canonical_address", "client_size",
+           "pe_machine", "twips_to_pixels", "wait_until", "windows_path", "XServer"]

@@ -14,7 +14,9 @@ from .constants import REPO, SCREEN_HEIGHT, SCREEN_WIDTH
 from .util import HarnessError, pe_machine, wait_until, windows_path
 
 SESSION_FILE = "session.json"
-SKIP_EXIT_CODE = 77  # what a test or session start that is skipped exits with (CTest's SKIP_RETURN_CODE)
+# What a session start or a test exits with when its build cannot run here
+# (CTest's SKIP_RETURN_CODE of the end-to-end tests).
+SKIP_EXIT_CODE = 77
 
 
 class SessionSkipped(Exception):
@@ -52,7 +54,7 @@ class WineSession:
         self.display = record["display"]
         self.prefix = record["prefix"]
         self.app_dir = record["app_dir"]
-        self.driver_dir = record.get("driver_dir", self.app_dir)
+        self.driver_dir = record["driver_dir"]
         self.browser_log = record["browser_log"]
         self.xvfb_pid = record["xvfb_pid"]
         self.wineserver_pid = record.get("wineserver_pid")
