@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Paperwisp and starts it under Wine: on the
-# current X display, or on a virtual Xvfb display when there is none. Prints a
-# line per step; what the steps themselves print goes to build/run.log and is
-# shown in full only when a step fails.
+# current X display, or on a virtual Xvfb display when there is none. It
+# starts the shipped 32-bit build, or the 64-bit one where the kernel runs no
+# 32-bit program, and says which. Prints a line per step; what the steps
+# themselves print goes to build/run.log and is shown in full only when a step
+# fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
@@ -30,8 +32,15 @@ step() {  # description, command...
 }
 
 scripts/bootstrap.sh
-step "Building the 32-bit program, build/i686/Paperwisp.exe" scripts/build.sh i686
-step "Building the 64-bit program for Wine, build/x64/Paperwisp.exe" scripts/build.sh x64
+# What users get is the 32-bit program; bootstrap.sh has said it when this
+# kernel cannot run it.
+if scripts/kernel-runs-32-bit.sh >/dev/null; then
+  build=i686 what="the shipped 32-bit program"
+else
+  build=x64 what="the 64-bit build (this kernel runs no 32-bit program)"
+fi
+exe=build/$build/Paperwisp.exe
+step "Building $what, $exe" scripts/build.sh $build
 
 xvfb_pid=""
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true; }
@@ -59,5 +68,6 @@ if [ -n "$xvfb_pid" ]; then
     wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /d N /f &&
     wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Decorated /d N /f"
 fi
-echo "Starting Paperwisp: double-click its tray icon for a note, right-click it for the menu."
-step "Paperwisp is running (Exit in its menu ends it)" wine "$root/build/x64/Paperwisp.exe"
+echo "Starting Paperwisp, $what ($exe): double-click its tray icon for a note," \
+  "right-click it for the menu."
+step "Paperwisp is running (Exit in its menu ends it)" wine "$root/$exe"

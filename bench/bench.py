@@ -2,11 +2,16 @@
 """Paperwisp benchmarks under Wine: start-up against the floor program, note
 creation, memory, idle cost and footprint. Run through bench/run.sh.
 
-Every figure is the median of --runs runs. The x86_64 build runs in a Wine
-session of its own (tests/e2e/pw.py) on its own virtual display; the timing
-loops run inside the prefix (pwbench.exe), the resident memory and processor
-time are read from the Linux side (/proc), and the repaints are counted from
-Wine's message trace of the program's process.
+Each build (the shipped i686 one, where the kernel runs 32-bit programs, and
+the x86_64 one) is measured against the floor program built alike, in a Wine
+session of its own (tests/e2e/pw) on its own virtual display. Every figure is
+the median of --runs runs, with its spread (the lowest and highest run); a
+run starts each program --startup-rounds times, interleaved, and asks for a
+note the moment the icon appears as often. A run's start-up ratio is the
+median of the ratios within its rounds. The timing loops run inside the
+prefix (the x86_64 pwbench.exe, for both builds), the resident memory and
+processor time are read from the Linux side (/proc), and the repaints are
+counted from Wine's message trace of the program's process.
 """
 
 import argparse
@@ -15,6 +20,7 @@ import json
 import os
 import re
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -77,6 +83,15 @@ def unix_pid(session, exe_name="Paperwisp.exe"):
     raise pw.HarnessError(f"no Linux process for {exe_name}")
 
 
+def running(pid):
+    """True while process `pid` exists and is not a zombie."""
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
 def resident_bytes(pid):
     with open(f"/proc/{pid}/status") as f:
         for line in f:
@@ -103,9 +118,12 @@ class TracingDriver(pw.Driver):
         super().__init__(session)
         self.trace_path = trace_path
         self.launcher = None
+        self.linux_pid = None
 
     def start(self, unix_path, *args):
+        name = os.path.basename(unix_path)
         before = {w["pid"] for w in self.windows(title=pw.FORM1_TITLE)}
+        processes_before = self.session.linux_processes(name)
         env = dict(self.session.env, WINEDEBUG="+msg")
         with open(self.trace_path, "w") as trace:
             self.launcher = subprocess.Popen(["wine", unix_path, *args], env=env, stderr=trace,
@@ -113,16 +131,28 @@ class TracingDriver(pw.Driver):
         found = pw.wait_until(
             lambda: [w for w in self.windows(title=pw.FORM1_TITLE) if w["pid"] not in before],
             30, message="Form1 of the traced program")
+        # Where the 32-bit Wine is installed, `wine` hands a 64-bit program
+        # to a process of its own: the launcher is not the program.
+        self.linux_pid = max(pw.wait_until(
+            lambda: self.session.linux_processes(name) - processes_before,
+            message="the traced program's Linux process"))
         return found[0]["pid"]
 
     def kill(self, pid):
-        if self.launcher and self.launcher.poll() is None:
-            self.launcher.terminate()
+        if self.linux_pid:
+            os.kill(self.linux_pid, signal.SIGKILL)
+        if self.launcher:  # the program itself, or what handed it on
+            if self.launcher.poll() is None:
+                self.launcher.terminate()
             self.launcher.wait(10)
+        if self.linux_pid:
+            pw.wait_until(lambda: not running(self.linux_pid), 10,
+                          message="the traced program to end")
+            self.linux_pid = None
 
 
 def pwbench(session, *args):
-    exe = os.path.join(session.app_dir, "pwbench.exe")
+    exe = os.path.join(session.driver_dir, "pwbench.exe")
     done = subprocess.run(["wine", exe, *map(str, args)], env=session.env, capture_output=True,
                           text=True, timeout=900)
     lines = done.stdout.strip().splitlines()
@@ -181,23 +211,23 @@ def start_countdown(app, minutes):
 # ---------------------------------------------------------------------------
 # The measurements of one run.
 
-def measure_startup(session, runs):
+def measure_startup(session, rounds):
     """Start-up times of Paperwisp, the floor program and the floor with
     Paperwisp's DLLs, interleaved; the first round only warms the caches."""
     programs = [(session.paperwisp_exe, pw.FORM1_TITLE)] + [
         (os.path.join(session.app_dir, exe), "Floor") for exe in ("floor.exe", "floor_dlls.exe")]
     args = [a for exe, title in programs for a in (pw.windows_path(exe), title)]
-    result = pwbench(session, "startup", runs + 1, *args)
+    result = pwbench(session, "startup", rounds + 1, *args)
     names = ("paperwisp", "floor", "floor_dlls")
     times = {name: t[1:] for name, t in zip(names, result["ms"])}
     times.update({f"{name}_window": t[1:] for name, t in zip(names, result["window_ms"])})
     return times
 
 
-def measure_first_note(session, runs):
+def measure_first_note(session, rounds):
     """Times of a note asked for the moment the tray icon appears, each in a
-    fresh process; the first run only warms the caches."""
-    result = pwbench(session, "first-note", runs + 1, pw.windows_path(session.paperwisp_exe),
+    fresh process; the first one only warms the caches."""
+    result = pwbench(session, "first-note", rounds + 1, pw.windows_path(session.paperwisp_exe),
                      pw.FORM1_TITLE)
     return result["ms"][1:]
 
@@ -208,7 +238,7 @@ def measure_program(session, driver):
     app = pw.App(driver)
     try:
         app.tray_icon(timeout=30)
-        pid = unix_pid(session)
+        pid = driver.linux_pid
         time.sleep(SETTLE)
         figures["rss_startup"] = resident_bytes(pid)
 
@@ -248,10 +278,10 @@ def measure_program(session, driver):
     return figures
 
 
-def footprint(i686_exe):
-    """Size of the shipped exe, its size without the debugging sections, and
-    the DLLs it imports."""
-    pe = pefile.PE(i686_exe, fast_load=True)
+def footprint(exe):
+    """Size of the exe, its size without the debugging sections, and the DLLs
+    it imports."""
+    pe = pefile.PE(exe, fast_load=True)
     pe.parse_data_directories(directories=[
         pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_IMPORT"],
         pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT"]])
@@ -260,7 +290,7 @@ def footprint(i686_exe):
                       for entry in getattr(pe, attr, [])})
     debug_bytes = sum(s.SizeOfRawData for s in pe.sections
                       if s.Name.rstrip(b"\0").decode(errors="replace").startswith((".debug", "/")))
-    size = os.path.getsize(i686_exe)
+    size = os.path.getsize(exe)
     return {"exe_bytes": size, "exe_bytes_without_debug": size - debug_bytes,
             "imports": imports, "other_imports": [d for d in imports if d not in SYSTEM_FOLDER_DLLS]}
 
@@ -272,47 +302,57 @@ def median(values):
     return statistics.median(values)
 
 
-def summarise(startups, first_notes, programs, foot, runs):
-    paperwisp = median(startups["paperwisp"])
-    floor = median(startups["floor"])
-    note_ms = [median([p["note_ms"][i] for p in programs]) for i in range(NOTES_TIMED)]
+def paired_ratios(times, floor_times):
+    return [t / floor for t, floor in zip(times, floor_times)]
 
-    def rss(key):
-        return median([p[key] for p in programs])
 
-    growth = median([p["rss_after_cycles"] - p["rss_before_cycles"] for p in programs])
-    s = {
-        "runs": runs,
-        "startup_runs": len(startups["paperwisp"]),
-        "startup_ms": paperwisp, "floor_startup_ms": floor, "startup_ratio": paperwisp / floor,
+def run_figures(startups, first_notes, program):
+    """The figures of one run: its start-up and first-note rounds (medians)
+    and its program's measurements."""
+    note_ms = program["note_ms"]
+    f = {
+        "startup_ms": median(startups["paperwisp"]),
+        "floor_startup_ms": median(startups["floor"]),
         "floor_dlls_startup_ms": median(startups["floor_dlls"]),
         "startup_window_ms": median(startups["paperwisp_window"]),
         "floor_startup_window_ms": median(startups["floor_window"]),
         "note_1st_ms": note_ms[0], "note_10th_ms": note_ms[9], "note_30th_ms": note_ms[29],
-        "note_30th_over_1st": note_ms[29] / note_ms[0],
-        "note_1st_over_10th": note_ms[0] / note_ms[9],
-        "first_note_runs": len(first_notes),
         "note_right_after_icon_ms": median(first_notes),
-        "note_right_after_icon_over_10th": median(first_notes) / note_ms[9],
-        "rss_startup_mib": rss("rss_startup") / MIB,
-        "rss_30_notes_mib": rss("rss_30_notes") / MIB,
-        "rss_per_note_kib": median([(p["rss_30_notes"] - p["rss_startup"]) / NOTES_TIMED
-                                    for p in programs]) / 1024,
-        "rss_before_cycles_mib": rss("rss_before_cycles") / MIB,
-        "rss_after_cycles_mib": rss("rss_after_cycles") / MIB,
-        "cycle_growth_mib": growth / MIB,
-        "cycle_ms": median([p["cycle_ms"] for p in programs]),
-        "idle_cpu_percent": median([p["idle_cpu_percent"] for p in programs]),
-        "idle_cpu_percent_wineserver": median([p["idle_cpu_percent_wineserver"]
-                                               for p in programs]),
-        "idle_cpu_percent_xvfb": median([p["idle_cpu_percent_Xvfb"] for p in programs]),
-        "idle_note_paints": median([p["idle_note_paints"] for p in programs]),
-        "idle_paints": median([p["idle_paints"] for p in programs]),
-        "idle_timer_ticks": median([p["idle_timer_ticks"] for p in programs]),
-        "footprint": foot,
-        "samples": {"startup_ms": startups, "note_right_after_icon_ms": first_notes,
-                    "programs": programs},
+        "rss_startup_mib": program["rss_startup"] / MIB,
+        "rss_30_notes_mib": program["rss_30_notes"] / MIB,
+        "rss_per_note_kib": (program["rss_30_notes"] - program["rss_startup"]) / NOTES_TIMED / 1024,
+        "rss_before_cycles_mib": program["rss_before_cycles"] / MIB,
+        "rss_after_cycles_mib": program["rss_after_cycles"] / MIB,
+        "cycle_growth_mib": (program["rss_after_cycles"] - program["rss_before_cycles"]) / MIB,
+        "cycle_ms": program["cycle_ms"],
+        "idle_cpu_percent": program["idle_cpu_percent"],
+        "idle_cpu_percent_wineserver": program["idle_cpu_percent_wineserver"],
+        "idle_cpu_percent_xvfb": program["idle_cpu_percent_Xvfb"],
+        "idle_note_paints": program["idle_note_paints"],
+        "idle_paints": program["idle_paints"],
+        "idle_timer_ticks": program["idle_timer_ticks"],
     }
+    # A round starts the programs one right after the other, so a slow spell
+    # of the machine hits the programs of a round alike: the ratios are taken
+    # within each round.
+    f["startup_ratio"] = median(paired_ratios(startups["paperwisp"], startups["floor"]))
+    f["floor_dlls_ratio"] = median(paired_ratios(startups["floor_dlls"], startups["floor"]))
+    f["note_30th_over_1st"] = f["note_30th_ms"] / f["note_1st_ms"]
+    f["note_1st_over_10th"] = f["note_1st_ms"] / f["note_10th_ms"]
+    f["note_right_after_icon_over_10th"] = f["note_right_after_icon_ms"] / f["note_10th_ms"]
+    return f
+
+
+def summarise(runs, samples, foot):
+    """Each figure's median over the runs, and its spread (lowest, highest)."""
+    s = {key: median([run[key] for run in runs]) for key in runs[0]}
+    s["spread"] = {key: [min(run[key] for run in runs), max(run[key] for run in runs)]
+                   for key in runs[0]}
+    s["runs"] = len(runs)
+    s["startup_rounds"] = len(samples[0]["startup_ms"]["paperwisp"])
+    s["footprint"] = foot
+    s["per_run"] = runs
+    s["samples"] = samples
     s["targets"] = {key: {"target": limit, "value": s[key], "holds": s[key] <= limit}
                     for key, limit in TARGETS.items()}
     return s
@@ -324,6 +364,10 @@ def table(s):
     def verdict(key):
         return "holds" if t[key]["holds"] else "FAILS"
 
+    def spread(key, digits=2):
+        low, high = s["spread"][key]
+        return f"{low:.{digits}f} to {high:.{digits}f}"
+
     foot = s["footprint"]
     rows = [
         ("Start-up to tray icon, Paperwisp", f"{s['startup_ms']:.0f} ms",
@@ -331,16 +375,20 @@ def table(s):
         ("Start-up to tray icon, floor program", f"{s['floor_startup_ms']:.0f} ms",
          f"its window after {s['floor_startup_window_ms']:.0f} ms"),
         ("Start-up to tray icon, floor loading Paperwisp's DLLs",
-         f"{s['floor_dlls_startup_ms']:.0f} ms", ""),
+         f"{s['floor_dlls_startup_ms']:.0f} ms", f"{s['floor_dlls_ratio']:.2f} of the floor"),
         ("Start-up ratio Paperwisp / floor", f"{s['startup_ratio']:.2f}",
-         f"<= {t['startup_ratio']['target']}: {verdict('startup_ratio')}"),
+         f"runs {spread('startup_ratio')}; <= {t['startup_ratio']['target']}: "
+         f"{verdict('startup_ratio')}"),
         ("Note creation, 1st", f"{s['note_1st_ms']:.1f} ms",
-         f"1st/10th {s['note_1st_over_10th']:.2f} <= 1.5: {verdict('note_1st_over_10th')}"),
+         f"1st/10th {s['note_1st_over_10th']:.2f} (runs {spread('note_1st_over_10th')}) <= 1.5: "
+         f"{verdict('note_1st_over_10th')}"),
         ("Note creation, 10th", f"{s['note_10th_ms']:.1f} ms", ""),
         ("Note creation, 30th", f"{s['note_30th_ms']:.1f} ms",
-         f"30th/1st {s['note_30th_over_1st']:.2f} <= 1.5: {verdict('note_30th_over_1st')}"),
+         f"30th/1st {s['note_30th_over_1st']:.2f} (runs {spread('note_30th_over_1st')}) <= 1.5: "
+         f"{verdict('note_30th_over_1st')}"),
         ("Note asked for as the tray icon appears", f"{s['note_right_after_icon_ms']:.1f} ms",
-         f"/10th {s['note_right_after_icon_over_10th']:.2f} <= 1.5: "
+         f"/10th {s['note_right_after_icon_over_10th']:.2f} "
+         f"(runs {spread('note_right_after_icon_over_10th')}) <= 1.5: "
          f"{verdict('note_right_after_icon_over_10th')}"),
         ("Resident memory after start-up", f"{s['rss_startup_mib']:.1f} MiB", ""),
         ("Resident memory with 30 notes", f"{s['rss_30_notes_mib']:.1f} MiB",
@@ -357,7 +405,7 @@ def table(s):
         (f"Repaints over {IDLE_SECONDS} s idle, notes / all windows",
          f"{s['idle_note_paints']:.0f} / {s['idle_paints']:.0f}",
          f"{s['idle_timer_ticks']:.0f} timer ticks (countdown running)"),
-        ("i686 Paperwisp.exe", f"{foot['exe_bytes'] / 1024:.0f} KiB",
+        ("Paperwisp.exe", f"{foot['exe_bytes'] / 1024:.0f} KiB",
          f"{foot['exe_bytes_without_debug'] / 1024:.0f} KiB without debugging sections"),
         ("DLLs it imports", f"{len(foot['imports'])}, others than KnownDLLs and comctl32: "
          + (", ".join(foot["other_imports"]) or "none"), ", ".join(foot["imports"])),
@@ -369,53 +417,79 @@ def table(s):
     return "\n".join(lines)
 
 
+def measure_build(build_dir, driver_dir, runs, rounds, dpi):
+    """The summary of one build's runs, or None (saying why) when this
+    machine cannot run it."""
+    session_dir = tempfile.mkdtemp(prefix="pw-bench-", dir=os.path.join(REPO, "build"))
+    try:
+        session = pw.WineSession.start(session_dir, build_dir, driver_dir, dpi)
+    except pw.SessionSkipped as reason:
+        print(f"{build_dir}: skipped, as {reason}", file=sys.stderr)
+        shutil.rmtree(session_dir, ignore_errors=True)
+        return None
+    print(f"{session.build} build: Wine session on display {session.display} at {dpi} dpi;"
+          f" {runs} runs of"
+          f" {rounds} rounds", file=sys.stderr)
+    figures, samples = [], []
+    try:
+        for run in range(runs):
+            began = time.monotonic()
+            startups = measure_startup(session, rounds)
+            first_notes = measure_first_note(session, rounds)
+            rounds_done = time.monotonic()
+            driver = TracingDriver(session, os.path.join(session_dir, f"trace-{run}.log"))
+            try:
+                program = measure_program(session, driver)
+            finally:
+                driver.close()
+            figures.append(run_figures(startups, first_notes, program))
+            samples.append({"startup_ms": startups, "note_right_after_icon_ms": first_notes,
+                            "program": program})
+            print(f"{session.build}: run {run + 1} of {runs} done (start-up rounds"
+                  f" {rounds_done - began:.0f} s, the program {time.monotonic() - rounds_done:.0f}"
+                  f" s), start-up ratio {figures[-1]['startup_ratio']:.3f}", file=sys.stderr)
+    finally:
+        session.stop()
+        shutil.rmtree(session_dir, ignore_errors=True)
+    return summarise(figures, samples, footprint(session.paperwisp_exe))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--app-dir", default=os.path.join(REPO, "build", "x64"),
-                        help="x86_64 build with Paperwisp.exe, pwdriver.exe, floor.exe, pwbench.exe")
-    parser.add_argument("--i686-exe", default=os.path.join(REPO, "build", "i686", "Paperwisp.exe"))
-    parser.add_argument("--runs", type=int, default=5,
-                        help="runs of the note, memory and idle measurements")
-    parser.add_argument("--startup-runs", type=int, default=15,
+    parser.add_argument("--i686-dir", default=os.path.join(REPO, "build", "i686"),
+                        help="the shipped 32-bit build: Paperwisp.exe, floor.exe, floor_dlls.exe")
+    parser.add_argument("--x64-dir", default=os.path.join(REPO, "build", "x64"),
+                        help="the x86_64 build: the same, and pwdriver.exe and pwbench.exe,"
+                        " which measure both builds")
+    parser.add_argument("--runs", type=int, default=3,
+                        help="runs of every measurement; each figure is their median")
+    parser.add_argument("--startup-rounds", type=int, default=31,
                         help="start-ups of each program, and notes asked for right after"
-                        " start-up (cheaper and noisier, so more)")
+                        " start-up, in a run (cheaper and noisier, so many)")
     parser.add_argument("--results", default=os.path.join(HERE, "results"))
     parser.add_argument("--dpi", type=int, default=96,
                         help="Wine's DPI, the display scale: 96 is 100 %%, 144 150 %%")
     args = parser.parse_args()
-    for exe in ("floor.exe", "floor_dlls.exe", "pwbench.exe"):
-        if not os.path.isfile(os.path.join(args.app_dir, exe)):
-            sys.exit(f"{exe} is missing in {args.app_dir}: build the x64 target first")
+    for directory, exes in ((args.i686_dir, ("floor.exe", "floor_dlls.exe")),
+                            (args.x64_dir, ("floor.exe", "floor_dlls.exe", "pwbench.exe"))):
+        for exe in exes:
+            if not os.path.isfile(os.path.join(directory, exe)):
+                sys.exit(f"{exe} is missing in {directory}: build the i686 and x64 targets first")
 
-    session_dir = tempfile.mkdtemp(prefix="pw-bench-", dir=os.path.join(REPO, "build"))
-    session = pw.WineSession.start(session_dir, args.app_dir, args.dpi)
-    print(f"Wine session on display {session.display} at {args.dpi} dpi; {args.runs} runs",
-          file=sys.stderr)
-    try:
-        startups = measure_startup(session, args.startup_runs)
-        print(f"start-up: {len(startups['paperwisp'])} rounds done", file=sys.stderr)
-        first_notes = measure_first_note(session, args.startup_runs)
-        print(f"note right after the icon: {len(first_notes)} runs done", file=sys.stderr)
-        programs = []
-        for run in range(args.runs):
-            driver = TracingDriver(session, os.path.join(session_dir, f"trace-{run}.log"))
-            try:
-                programs.append(measure_program(session, driver))
-            finally:
-                driver.close()
-            print(f"run {run + 1} of {args.runs} done", file=sys.stderr)
-    finally:
-        session.stop()
-        shutil.rmtree(session_dir, ignore_errors=True)
-    summary = summarise(startups, first_notes, programs, footprint(args.i686_exe), args.runs)
-    summary["date"] = datetime.date.today().isoformat()
-    summary["dpi"] = args.dpi
-    print(table(summary))
+    summaries = {}
+    for name, directory in (("i686", args.i686_dir), ("x64", args.x64_dir)):
+        summary = measure_build(directory, args.x64_dir, args.runs, args.startup_rounds,
+                                args.dpi)
+        if summary:
+            summary["date"] = datetime.date.today().isoformat()
+            summary["dpi"] = args.dpi
+            summaries[name] = summary
+            print(f"\n{name} build ({directory}):\n{table(summary)}")
     os.makedirs(args.results, exist_ok=True)
     path = os.path.join(args.results,
                         f"bench-{datetime.datetime.now().strftime('%Y%m%d-%H%M%S')}.json")
     with open(path, "w") as f:
-        json.dump(summary, f, indent=1)
+        json.dump(summaries, f, indent=1)
     print(f"\nfigures written to {path}")
 
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Benchmarks Paperwisp under Wine: start-up against a floor program, note
-# creation, memory, idle cost and footprint. Prints a table (medians of the
-# runs) and writes the same figures as JSON under bench/results/.
-# Usage: bench/run.sh [--runs N] [--startup-runs N] [--dpi 144]
+# Benchmarks Paperwisp under Wine, the shipped i686 build (where the kernel
+# runs 32-bit programs) and the x86_64 one, each against a floor program
+# built alike: start-up, note creation, memory, idle cost and footprint.
+# Prints a table per build (medians of the runs, with their spread) and writes
+# the same figures as JSON under bench/results/.
+# Usage: bench/run.sh [--runs N] [--startup-rounds N] [--dpi 144]
 # Builds the x86_64 and i686 targets first if needed; ./test.sh installs
 # what they need. Not part of the test suite.
 set -euo pipefail
@@ -14,4 +16,4 @@ if ! scripts/build.sh x64 i686 >"$log" 2>&1; then
   echo "bench: the build failed (full log: $log)" >&2
   exit 1
 fi
-exec /usr/bin/python3 bench/bench.py --app-dir build/x64 --i686-exe build/i686/Paperwisp.exe "$@"
+exec /usr/bin/python3 bench/bench.py --i686-dir build/i686 --x64-dir build/x64 "$@"

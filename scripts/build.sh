@@ -40,7 +40,8 @@ for t in "${targets[@]}"; do
       python=$(python_with_pefile)
       [ -z "$python" ] || host_flags+=(-DPython3_EXECUTABLE="$python")
       # The checks of the Windows builds that exist: the i686 exe's
-      # resources and package, and the end-to-end tests of the x86_64 one.
+      # resources and package, and the end-to-end tests of both (the x86_64
+      # build's driver runs them).
       i686_exe=""; x64_dir=""
       [ -f build/i686/Paperwisp.exe ] && i686_exe="$root/build/i686/Paperwisp.exe"
       [ -f build/x64/Paperwisp.exe ] && x64_dir="$root/build/x64"

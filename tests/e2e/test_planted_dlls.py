@@ -5,9 +5,9 @@ does so for a DLL set to prefer native DLLs, which these tests set, for one
 program's file name alone, in the prefix's registry. A copy of the program
 with a winmm.dll and a gdiplus.dll beside it makes a note, opens About (its
 photographs need GDI+) and plays the test sound (winmm): it takes both from
-the system. A
-program that loads DLLs the plain way does get the planted ones, so the trap
-is set."""
+the system (for the 32-bit build, whose system folder is syswow64, the
+32-bit system DLLs). A program of the same bitness that loads DLLs the plain
+way does get the planted ones, so the trap is set."""
 
 import os
 import shutil
@@ -47,6 +47,10 @@ class PlantedDlls(pw.TestCase):
     def test_a_program_that_searches_the_plain_way_loads_them(self):
         control = self.plant(os.path.join(self.session.app_dir, "planted", "plain_loader.exe"),
                              "PlantedControl.exe")
+        # The trap is set for the program's bitness: a 32-bit process never
+        # loads a 64-bit DLL, planted or not.
+        pieces = [control] + [os.path.join(os.path.dirname(control), dll) for dll in PLANTED]
+        self.assertEqual({pw.pe_machine(p) for p in pieces}, {self.session.build})
         pid = self.driver.start(control, *PLANTED)
         self.assertEqual(self.driver.wait_exit(pid, 10000), {"exited": True, "code": 0})
         self.assertEqual(self.markers(os.path.dirname(control)),

@@ -32,14 +32,23 @@ BOOL CALLBACK CollectTooltipWindows(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
+bool Is32BitOn64(HANDLE process) {
+  BOOL wow64 = FALSE;
+  return IsWow64Process(process, &wow64) && wow64;
+}
+
 // The tools of a tooltip window live in its process, and the tooltip
-// messages carry pointers, so the requests are built in that process.
+// messages carry pointers, so the requests are built in that process, in the
+// driver's layout of the records: only a process of the driver's bitness (the
+// shell's, whose tray tips the tests read) is asked. One of the other bitness
+// would read them in its own layout and write the tip wherever that puts the
+// text pointer.
 std::vector<ToolTip> ReadTools(HWND tooltip) {
   std::vector<ToolTip> tools;
   const UniqueHandle process(OpenProcess(
       PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION, FALSE,
       ProcessOf(tooltip)));
-  if (!process) return tools;
+  if (!process || Is32BitOn64(process.get()) != Is32BitOn64(GetCurrentProcess())) return tools;
   const RemoteMemory memory(process.get(), sizeof(TTTOOLINFOW) + kTipChars * sizeof(wchar_t));
   if (!memory.Address()) return tools;
   auto* remoteInfo = static_cast<TTTOOLINFOW*>(memory.Address());
@@ -95,7 +104,8 @@ std::string CmdTrayRemove(const Args& args) {
   return Shell_NotifyIconW(NIM_DELETE, &data) ? "true" : "false";
 }
 
-// tooltips: every tool of every tooltip window (the tray's tips among them).
+// tooltips: every tool of every tooltip window of the driver's bitness (the
+// tray's tips among them).
 std::string CmdTooltips(const Args&) {
   std::vector<HWND> windows;
   EnumWindows(CollectTooltipWindows, reinterpret_cast<LPARAM>(&windows));

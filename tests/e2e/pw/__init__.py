@@ -1,14 +1,19 @@
-"""Paperwisp end-to-end harness: the real x86_64 Paperwisp.exe under Wine on a
-virtual X display, driven from outside as the shell and a user would.
+"""Paperwisp end-to-end harness: the real Paperwisp.exe, the shipped i686
+build or the x86_64 one, under Wine on a virtual X display, driven from
+outside as the shell and a user would.
 
 Pieces
     WineSession  (session.py) one Xvfb display and one fresh Wine prefix for a
-                 whole test run. `python3 -m pw start-session --dir D
-                 --app-dir X` (from tests/e2e) creates it and records it in
-                 D/session.json; `python3 -m pw stop-session --dir D` ends
-                 exactly what was started. CTest runs these as fixtures.
-    Driver       (driver.py) pwdriver.exe running in the prefix, one command
-                 per call (see driver/protocol.h): window lists and
+                 whole test run of one build. `python3 -m pw start-session
+                 --dir D --app-dir X --driver-dir Y` (from tests/e2e) creates
+                 it for the build in X, driven by the x86_64 pwdriver.exe in
+                 Y, and records it in D/session.json; `python3 -m pw
+                 stop-session --dir D` ends exactly what was started. CTest
+                 runs these as fixtures, one pair per build. Where the kernel
+                 runs no 32-bit program, the i686 session and its tests exit
+                 with SKIP_EXIT_CODE and say why.
+    Driver       (driver.py) the 64-bit pwdriver.exe running in the prefix,
+                 one command per call (see driver/protocol.h): window lists and
                  properties, texts, messages, clicks, keys, the tray icon,
                  starting and stopping programs.
     App          (app.py) one Paperwisp process started through the driver:
@@ -38,9 +43,11 @@ A test file tests/e2e/test_*.py (CTest picks it up by its name):
 A test finds its session through PW_E2E_SESSION (the session directory).
 Without one, `pw.main()` starts a private session for the file and ends it
 afterwards, so a single file also runs on its own:
-    python3 tests/e2e/test_about.py   (PW_APP_DIR, default build/x64)
+    python3 tests/e2e/test_about.py                       (build/x64)
+    PW_APP_DIR=build/i686 python3 tests/e2e/test_about.py (the shipped build;
+                                         PW_DRIVER_DIR, default build/x64)
 A file that calls `pw.main(dpi=144)` always runs in a private session whose
-Wine has that DPI (test_display_scale.py).
+Wine has that DPI, of the build of the named session (test_display_scale.py).
 """
 
 from .app import App
@@ -53,10 +60,10 @@ from .constants import (REPO, SCREEN_WIDTH, SCREEN_HEIGHT, TRAY_TIP, NOTE_TITLE,
                         POPUP_ALARM_ME, POPUP_CHANGE_STYLE, POPUP_TUTORIALS, POPUP_ABOUT,
                         POPUP_EXIT, TRAY_WINDOW_CLASS, TRAY_ICON_CLASS)
 from .driver import Driver, DriverError
-from .session import WineSession, session_from_environment
+from .session import SKIP_EXIT_CODE, SessionSkipped, WineSession, session_from_environment
 from .testcase import TestCase, main
-from .util import (HarnessError, borderless, canonical_address, client_size, twips_to_pixels,
-                   wait_until, windows_path)
+from .util import (HarnessError, borderless, canonical_address, client_size, pe_machine,
+                   twips_to_pixels, wait_until, windows_path)
 from .xserver import XServer
 
 __all__ = ["REPO", "SCREEN_WIDTH", "SCREEN_HEIGHT", "TRAY_TIP", "NOTE_TITLE", "ABOUT_TITLE",
@@ -66,7 +73,7 @@ __all__ = ["REPO", "SCREEN_WIDTH", "SCREEN_HEIGHT", "TRAY_TIP", "NOTE_TITLE", "A
            "VK_DOWN", "WS_BORDER", "WS_DLGFRAME", "WS_THICKFRAME", "WS_EX_TOOLWINDOW",
            "WS_EX_LAYERED", "WS_EX_TOPMOST", "LWA_COLORKEY", "IDOK", "POPUP_NEW_NOTE",
            "POPUP_ALARM_ME", "POPUP_CHANGE_STYLE", "POPUP_TUTORIALS", "POPUP_ABOUT", "POPUP_EXIT",
-           "TRAY_WINDOW_CLASS", "TRAY_ICON_CLASS", "App", "Driver", "DriverError", "WineSession",
-           "session_from_environment", "TestCase", "main", "HarnessError", "borderless",
-           "canonical_address", "client_size", "twips_to_pixels", "wait_until", "windows_path",
-           "XServer"]
+           "TRAY_WINDOW_CLASS", "TRAY_ICON_CLASS", "App", "Driver", "DriverError",
+           "SKIP_EXIT_CODE", "SessionSkipped", "WineSession", "session_from_environment",
+           "TestCase", "main", "HarnessError", "borderless", "canonical_address", "client_size",
+           "pe_machine", "twips_to_pixels", "wait_until", "windows_path", "XServer"]

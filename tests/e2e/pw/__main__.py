@@ -1,10 +1,10 @@
 """pw start-session / stop-session: the CTest fixtures of the end-to-end run."""
 
 import argparse
-import os
+import sys
 import time
 
-from .session import SESSION_FILE, WineSession
+from .session import SKIP_EXIT_CODE, SessionSkipped, WineSession
 
 
 def cli():
@@ -13,18 +13,23 @@ def cli():
     start = sub.add_parser("start-session")
     start.add_argument("--dir", required=True)
     start.add_argument("--app-dir", required=True,
-                       help="directory of Paperwisp.exe and pwdriver.exe (x86_64)")
+                       help="build directory of the Paperwisp.exe under test (i686 or x86_64)")
+    start.add_argument("--driver-dir",
+                       help="directory of pwdriver.exe, the x86_64 build (default: --app-dir)")
     stop = sub.add_parser("stop-session")
     stop.add_argument("--dir", required=True)
     args = parser.parse_args()
     if args.command == "start-session":
         began = time.monotonic()
-        session = WineSession.start(args.dir, args.app_dir)
-        print(f"session ready on display {session.display} in {time.monotonic() - began:.1f} s;"
-              f" prefix {session.prefix}")
+        try:
+            session = WineSession.start(args.dir, args.app_dir, args.driver_dir)
+        except SessionSkipped as reason:
+            print(f"skipped: {reason}")
+            sys.exit(SKIP_EXIT_CODE)
+        print(f"session of the {session.build} build ready on display {session.display} in"
+              f" {time.monotonic() - began:.1f} s; prefix {session.prefix}")
     else:
-        if os.path.exists(os.path.join(args.dir, SESSION_FILE)):
-            WineSession.load(args.dir).stop()
+        WineSession.remove(args.dir)
         print("session stopped")
 
 

@@ -178,7 +178,8 @@ class Driver:
 
     def tooltips(self):
         """[{tooltip, pid, owner, id, text}]: every tool of every tooltip
-        window; a tray icon's tip is the tool whose owner is the icon window."""
+        window of a 64-bit process; a tray icon's tip is the tool whose owner
+        is the icon window (of the 64-bit shell)."""
         return self.call("tooltips")
 
     def tray_icons(self):

@@ -1,4 +1,5 @@
-"""The Wine session: one Xvfb display and one fresh Wine prefix per test run."""
+"""The Wine session: one Xvfb display and one fresh Wine prefix per test run,
+for one build of the program."""
 
 import contextlib
 import json
@@ -10,9 +11,17 @@ import tempfile
 import time
 
 from .constants import REPO, SCREEN_HEIGHT, SCREEN_WIDTH
-from .util import HarnessError, wait_until, windows_path
+from .util import HarnessError, pe_machine, wait_until, windows_path
 
 SESSION_FILE = "session.json"
+# What a session start or a test exits with when its build cannot run here
+# (CTest's SKIP_RETURN_CODE of the end-to-end tests).
+SKIP_EXIT_CODE = 77
+
+
+class SessionSkipped(Exception):
+    """The build cannot run on this machine (a 32-bit program where the
+    kernel runs none); the reason is the message."""
 
 
 def _process_matches(pid, word):
@@ -36,13 +45,16 @@ def _stop_pid(pid, word, timeout=5.0):
 
 
 class WineSession:
-    """An Xvfb display and a Wine prefix, as recorded in DIR/session.json."""
+    """An Xvfb display and a Wine prefix, as recorded in DIR/session.json. The
+    program under test comes from `app_dir`, its build directory; the driver
+    from `driver_dir`, the x86_64 build: one driver serves both builds."""
 
     def __init__(self, directory, record):
         self.directory = directory
         self.display = record["display"]
         self.prefix = record["prefix"]
         self.app_dir = record["app_dir"]
+        self.driver_dir = record["driver_dir"]
         self.browser_log = record["browser_log"]
         self.xvfb_pid = record["xvfb_pid"]
         self.wineserver_pid = record.get("wineserver_pid")
@@ -66,7 +78,12 @@ class WineSession:
 
     @property
     def driver_exe(self):
-        return os.path.join(self.app_dir, "pwdriver.exe")
+        return os.path.join(self.driver_dir, "pwdriver.exe")
+
+    @property
+    def build(self):
+        """Which build runs: "i686" or "x86_64"."""
+        return pe_machine(self.paperwisp_exe)
 
     @classmethod
     def load(cls, directory=None):
@@ -75,20 +92,27 @@ class WineSession:
             raise HarnessError(
                 "no session: set PW_E2E_SESSION or run 'python3 -m pw start-session'")
         with open(os.path.join(directory, SESSION_FILE)) as f:
-            return cls(directory, json.load(f))
+            record = json.load(f)
+        if "skipped" in record:
+            raise SessionSkipped(record["skipped"])
+        return cls(directory, record)
 
     @classmethod
-    def start(cls, directory, app_dir, dpi=None):
+    def start(cls, directory, app_dir, driver_dir=None, dpi=None):
         """Starts a display and a fresh prefix; replaces a stale session in
         `directory` first. With `dpi`, Wine's screen has that many dots per
-        inch (96 without)."""
+        inch (96 without). Raises SessionSkipped, and records why, when this
+        machine cannot run the build."""
         directory = os.path.abspath(directory)
-        for exe in ("Paperwisp.exe", "pwdriver.exe"):
-            if not os.path.isfile(os.path.join(app_dir, exe)):
-                raise HarnessError(f"{exe} is missing in {app_dir}")
-        if os.path.exists(os.path.join(directory, SESSION_FILE)):
-            cls.load(directory).stop()
+        driver_dir = driver_dir or app_dir
+        for folder, exe in ((app_dir, "Paperwisp.exe"), (driver_dir, "pwdriver.exe")):
+            if not os.path.isfile(os.path.join(folder, exe)):
+                raise HarnessError(f"{exe} is missing in {folder}")
+        cls.remove(directory)
         os.makedirs(directory, exist_ok=True)
+        is_32_bit = pe_machine(os.path.join(app_dir, "Paperwisp.exe")) == "i686"
+        if is_32_bit:
+            _skip_unless_the_kernel_runs_32_bit_programs(directory)
         prefix = os.path.join(directory, "prefix")
         shutil.rmtree(prefix, ignore_errors=True)
         browser_log = os.path.join(directory, "browser.log")
@@ -97,7 +121,8 @@ class WineSession:
 
         display, xvfb = _start_xvfb(directory)
         record = {"display": display, "prefix": prefix, "app_dir": os.path.abspath(app_dir),
-                  "browser_log": browser_log, "xvfb_pid": xvfb.pid}
+                  "driver_dir": os.path.abspath(driver_dir), "browser_log": browser_log,
+                  "xvfb_pid": xvfb.pid}
         session = cls(directory, record)
         session._save(record)  # from here on, stop-session can clean up
         try:
@@ -110,6 +135,8 @@ class WineSession:
             session._save(record)
             subprocess.run(["wineboot", "-i"], env=session.env, check=True, timeout=120,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if is_32_bit:
+                session._check_32_bit_wine()
             session._configure(directory, dpi)
         except BaseException:
             session.stop()
@@ -121,6 +148,26 @@ class WineSession:
         with open(path + ".tmp", "w") as f:
             json.dump(record, f, indent=1)
         os.replace(path + ".tmp", path)
+
+    @classmethod
+    def remove(cls, directory):
+        """Ends the session recorded in `directory`, if any."""
+        path = os.path.join(directory, SESSION_FILE)
+        try:
+            cls.load(directory).stop()
+        except SessionSkipped:
+            os.remove(path)
+        except FileNotFoundError:
+            pass
+
+    def _check_32_bit_wine(self):
+        """Raises HarnessError unless a 32-bit program runs in the prefix."""
+        cmd = "C:\\windows\\syswow64\\cmd.exe"
+        done = subprocess.run(["wine", cmd, "/c", "exit 7"], env=self.env, timeout=60,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if done.returncode != 7:
+            raise HarnessError("Wine runs no 32-bit program here: the 32-bit Wine"
+                               " (wine32:i386) is missing. scripts/bootstrap.sh installs it.")
 
     def _configure(self, directory, dpi):
         # No window manager runs on Xvfb: without these, each hide of a titled
@@ -204,6 +251,19 @@ class WineSession:
             return []
 
 
+def _skip_unless_the_kernel_runs_32_bit_programs(directory):
+    """Records the skip in `directory` and raises SessionSkipped where the
+    kernel runs no 32-bit program."""
+    probe = subprocess.run([os.path.join(REPO, "scripts", "kernel-runs-32-bit.sh"), directory],
+                           capture_output=True, text=True)
+    if probe.returncode == 0:
+        return
+    reason = probe.stdout.strip() or f"the 32-bit probe failed: {probe.stderr.strip()}"
+    with open(os.path.join(directory, SESSION_FILE), "w") as f:
+        json.dump({"skipped": reason}, f)
+    raise SessionSkipped(reason)
+
+
 def _start_xvfb(directory, first=90):
     """Starts Xvfb on the first free display from :first up."""
     log = open(os.path.join(directory, "xvfb.log"), "ab")
@@ -235,19 +295,24 @@ def _start_xvfb(directory, first=90):
 @contextlib.contextmanager
 def session_from_environment(dpi=None):
     """The session named by PW_E2E_SESSION; without one, or when a `dpi` is
-    asked for, a private session at that DPI (on the application directory
-    of the named session, or PW_APP_DIR, default build/x64) that ends with
-    the block."""
+    asked for, a private session at that DPI that ends with the block: of the
+    named session's builds, else of the build in PW_APP_DIR (default
+    build/x64) driven by the driver in PW_DRIVER_DIR (default build/x64)."""
     named = os.environ.get("PW_E2E_SESSION")
     if named and not dpi:
         yield WineSession.load()
         return
     directory = tempfile.mkdtemp(prefix="pw-e2e-")
-    app_dir = (WineSession.load(named).app_dir if named else
-               os.environ.get("PW_APP_DIR", os.path.join(REPO, "build", "x64")))
+    if named:
+        base = WineSession.load(named)
+        app_dir, driver_dir = base.app_dir, base.driver_dir
+    else:
+        x64_dir = os.path.join(REPO, "build", "x64")
+        app_dir = os.environ.get("PW_APP_DIR", x64_dir)
+        driver_dir = os.environ.get("PW_DRIVER_DIR", x64_dir)
     os.environ["PW_E2E_SESSION"] = directory
     try:
-        session = WineSession.start(directory, app_dir, dpi)
+        session = WineSession.start(directory, app_dir, driver_dir, dpi)
         try:
             yield session
         finally:

@@ -5,7 +5,7 @@ import unittest
 
 from .app import App
 from .driver import Driver
-from .session import WineSession, session_from_environment
+from .session import SKIP_EXIT_CODE, SessionSkipped, WineSession, session_from_environment
 from .util import wait_until
 from .xserver import XServer
 
@@ -44,7 +44,12 @@ class TestCase(unittest.TestCase):
 def main(dpi=None):
     """Runs the calling test file in the session of the environment (or a
     private one, which a `dpi` always asks for); exits non-zero if a test
-    failed."""
-    with session_from_environment(dpi):
-        program = unittest.main(exit=False, verbosity=2)
+    failed, with SKIP_EXIT_CODE if the session's build cannot run here."""
+    try:
+        with session_from_environment(dpi) as session:
+            print(f"the {session.build} build: {session.paperwisp_exe}", file=sys.stderr)
+            program = unittest.main(exit=False, verbosity=2)
+    except SessionSkipped as reason:
+        print(f"skipped: {reason}")
+        sys.exit(SKIP_EXIT_CODE)
     sys.exit(0 if program.result.wasSuccessful() else 1)

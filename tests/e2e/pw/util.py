@@ -1,6 +1,7 @@
 """Small helpers: waiting, paths and window facts."""
 
 import os
+import struct
 import time
 import urllib.parse
 
@@ -49,3 +50,15 @@ def wait_until(condition, timeout=5.0, interval=0.05, message="condition"):
 def windows_path(unix_path):
     """The path of a host file as Wine's programs see it (drive Z: is /)."""
     return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
+
+
+def pe_machine(path):
+    """The processor a Windows program is built for: "i686" or "x86_64"."""
+    with open(path, "rb") as f:
+        header = f.read(4096)
+    (pe_offset,) = struct.unpack_from("<I", header, 0x3C)
+    signature, machine = struct.unpack_from("<4sH", header, pe_offset)
+    machines = {0x014C: "i686", 0x8664: "x86_64"}
+    if signature != b"PE\0\0" or machine not in machines:
+        raise HarnessError(f"{path} is no 32-bit or 64-bit x86 Windows program")
+    return machines[machine]
