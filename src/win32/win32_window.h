@@ -100,6 +100,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   void OnMouseMove(WPARAM wParam, LPARAM lParam);
   HBRUSH OnControlColor(HDC dc, HWND child);
   void OnTaskbarCreated();
+  void OnTimeChange();
   LRESULT OnPowerBroadcast(WPARAM event);
   void AfterDpiChange();
 

@@ -140,6 +140,10 @@ class FakeToolkit : public ui::Toolkit {
   std::vector<FakeWindow*> All(const std::string& name) const;
   FakeWindow* Find(const std::string& name) const;
 
+  // News of the system, told as the window system tells it: to every
+  // loaded window, shown or hidden (for instance &ui::FormEvents::Resumed).
+  void Broadcast(void (ui::FormEvents::*event)());
+
   // Settings and records open to tests.
   double screenWidthPixels = 1024, screenHeightPixels = 768, twipsPerPixel = 15;
   std::vector<ui::Monitor> monitors;
