@@ -34,12 +34,6 @@ double Win32Toolkit::ScreenHeightTwips() const {
   return ::GetSystemMetrics(SM_CYSCREEN) * metrics_.TwipsPerPixelY();
 }
 
-ui::TimeOfDay Win32Toolkit::Now() const {
-  SYSTEMTIME now{};
-  ::GetLocalTime(&now);
-  return ui::TimeOfDay{now.wHour, now.wMinute, now.wSecond};
-}
-
 void Win32Toolkit::Terminate() { ::ExitProcess(0); }
 
 void Win32Toolkit::WindowUnloaded() {

@@ -30,7 +30,6 @@ class Win32Toolkit final : public ui::Toolkit {
   double ScreenHeightTwips() const override;
   double TwipsPerPixelX() const override { return metrics_.TwipsPerPixelX(); }
   double TwipsPerPixelY() const override { return metrics_.TwipsPerPixelY(); }
-  ui::TimeOfDay Now() const override;
   const ui::Monitors& Displays() const override { return monitors_; }
 
   // For the windows.

@@ -131,7 +131,6 @@ class FakeToolkit : public ui::Toolkit {
   double ScreenHeightTwips() const override { return screenHeightPixels * twipsPerPixel; }
   double TwipsPerPixelX() const override { return twipsPerPixel; }
   double TwipsPerPixelY() const override { return twipsPerPixel; }
-  ui::TimeOfDay Now() const override { return now; }
   // `monitors`, or while it is empty one monitor of the screen's size.
   const ui::Monitors& Displays() const override;
 
@@ -147,7 +146,6 @@ class FakeToolkit : public ui::Toolkit {
   // Settings and records open to tests.
   double screenWidthPixels = 1024, screenHeightPixels = 768, twipsPerPixel = 15;
   std::vector<ui::Monitor> monitors;
-  ui::TimeOfDay now{12, 0, 0};
   bool ended = false;
   bool failWindowCreation = false;  // as when the desktop is out of handles
   std::vector<MsgBoxCall> msgBoxes;
