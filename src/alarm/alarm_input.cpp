@@ -118,14 +118,14 @@ MinutesReading ReadAlarmMinutes(std::string_view text) {
   return {MinutesStatus::kValid, static_cast<std::int32_t>(seconds)};
 }
 
-std::optional<std::string> ReadAlarmTime(std::string_view hour, std::string_view minute) {
+std::optional<TimeOfDay> ReadAlarmTime(std::string_view hour, std::string_view minute) {
   const std::optional<int> h = ReadPlainInteger(hour, 23);
   const std::optional<int> m = ReadPlainInteger(minute, 59);
   if (!h || !m) return std::nullopt;
-  return TwoDigits(*h) + ":" + TwoDigits(*m);
+  return TimeOfDay{*h, *m};
 }
 
-std::string FormatTimeOfDay(const ui::TimeOfDay& time) {
+std::string FormatTimeOfDay(const TimeOfDay& time) {
   return TwoDigits(time.hour) + ":" + TwoDigits(time.minute);
 }
 

@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "ui/toolkit.h"
-
 namespace alarms {
 
 // The dialog's number test. The text, apart from blanks (spaces) around it,
@@ -35,12 +33,17 @@ struct MinutesReading {
 // valid (it fires on the first tick), only the number zero itself is not.
 MinutesReading ReadAlarmMinutes(std::string_view text);
 
-// The alarm's time of day "hh:mm" from the hour and minute boxes, or nothing
-// when they do not make one: each must be plain digits (blanks around them
-// allowed), the hour 0-23 and the minute 0-59.
-std::optional<std::string> ReadAlarmTime(std::string_view hour, std::string_view minute);
+struct TimeOfDay {
+  int hour = 0;    // 0-23
+  int minute = 0;  // 0-59
+};
 
-// The clock's reading in the form the alarm compares: "hh:mm", 24-hour.
-std::string FormatTimeOfDay(const ui::TimeOfDay& time);
+// The alarm's time of day from the hour and minute boxes, or nothing when
+// they do not make one: each must be plain digits (blanks around them
+// allowed), the hour 0-23 and the minute 0-59.
+std::optional<TimeOfDay> ReadAlarmTime(std::string_view hour, std::string_view minute);
+
+// "hh:mm", 24-hour, with leading zeros.
+std::string FormatTimeOfDay(const TimeOfDay& time);
 
 }  // namespace alarms

@@ -1,5 +1,7 @@
 #include "alarm/form3.h"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "alarm/alarm_input.h"
@@ -17,10 +19,11 @@ constexpr int kMinutes = 60;
 constexpr int kChecked = 1;
 }  // namespace
 
-Form3::Form3(ui::Toolkit& toolkit, ui::Platform& platform, Module7& sound, Form4& alert,
-             AlarmDisplay& display)
+Form3::Form3(ui::Toolkit& toolkit, ui::Platform& platform, ui::Clock& clock, Module7& sound,
+             Form4& alert, AlarmDisplay& display)
     : ui::Form(toolkit, Form3Layout()),
       platform_(platform),
+      clock_(clock),
       sound_(sound),
       alert_(alert),
       display_(display) {}
@@ -62,6 +65,23 @@ void Form3::Click(int id) {
 void Form3::Timer(int id) {
   if (id == kTimer1) Timer1_Timer();
   if (id == kTimer2) Timer2_Timer();
+}
+
+// The chosen hh:mm is a time of the wall clock, so its next showing is
+// worked out again once the clock or the zone has changed. A moment that the
+// clock was set forward past stays, and rings on the next tick as after a
+// sleep; a clock set back over it leaves it ahead again, to ring when the
+// clock shows it. A new zone moves no moment, so it makes none due.
+void Form3::ClockChanged() {
+  if (!Win().TimerEnabled(kTimer2) || clock_.Now() >= alarmMoment_) return;
+  alarmMoment_ = clock_.NextLocalMoment(alarmTime_.hour, alarmTime_.minute);
+}
+
+// The timers tick again only a while after a wake-up, and catch up on
+// nothing: an alarm that came due during the sleep rings now.
+void Form3::Resumed() {
+  if (Win().TimerEnabled(kTimer1)) Timer1_Timer();
+  if (Win().TimerEnabled(kTimer2)) Timer2_Timer();
 }
 
 // The hour list carries no sign position ("0".."23"); the minute list keeps
@@ -124,21 +144,24 @@ void Form3::cmdSet_Click() {
       return ShowError("Please enter a valid minute unit");
     if (minutes.status == MinutesStatus::kZero) return ShowError("Can not equal 0!");
   }
-  std::optional<std::string> timeText;
+  std::optional<TimeOfDay> time;
   if (timeMode) {
-    timeText = ReadAlarmTime(win.Text(kCboHour), win.Text(kCboMinute));
-    if (!timeText) return ShowError("Please choose time");
+    time = ReadAlarmTime(win.Text(kCboHour), win.Text(kCboMinute));
+    if (!time) return ShowError("Please choose time");
   }
 
   alertPending_ = false;
   TicksElapsed_ = 0;
   if (minutesMode) {
     AlarmSeconds_ = minutes.seconds;
+    countdownStart_ = clock_.ElapsedMilliseconds();
     win.SetTimerEnabled(kTimer2, false);
     win.SetTimerEnabled(kTimer1, true);
   }
   if (timeMode) {
-    AlarmTimeText_ = *timeText;
+    alarmTime_ = *time;
+    AlarmTimeText_ = FormatTimeOfDay(*time);
+    alarmMoment_ = clock_.NextLocalMoment(time->hour, time->minute);
     win.SetTimerEnabled(kTimer2, true);
     win.SetTimerEnabled(kTimer1, false);
   }
@@ -168,19 +191,23 @@ void Form3::cmdCancelAlarm_Click() {
   win.Hide();
 }
 
-// Never more than AlarmSeconds ticks: the firing tick disables the timer, so
-// the count cannot overflow.
+// Counts the time since Set, not the ticks: a sleep or a stall of the
+// program swallows ticks, but not time.
 void Form3::Timer1_Timer() {
-  ++TicksElapsed_;
+  const std::uint64_t seconds = (clock_.ElapsedMilliseconds() - countdownStart_) / 1000;
+  TicksElapsed_ = static_cast<std::int32_t>(
+      std::min<std::uint64_t>(seconds, std::numeric_limits<std::int32_t>::max()));
   if (TicksElapsed_ >= AlarmSeconds_) {
     FireAlarm();
     if (!alertPending_) Win().SetTimerEnabled(kTimer1, false);
   }
 }
 
-// An alert that could not open is retried even once its minute is over.
+// Rings once the moment has come, however late the tick: a minute slept
+// through rings on waking. An alert that could not open is retried even if
+// the clock has been set back since.
 void Form3::Timer2_Timer() {
-  if (alertPending_ || FormatTimeOfDay(toolkit_.Now()) == AlarmTimeText_) FireAlarm();
+  if (alertPending_ || clock_.Now() >= alarmMoment_) FireAlarm();
 }
 
 void Form3::FireAlarm() {

@@ -14,6 +14,7 @@
 #include "win32/fatal_error.h"
 #include "win32/message_loop.h"
 #include "win32/system_library.h"
+#include "win32/win32_clock.h"
 #include "win32/win32_platform.h"
 #include "win32/win32_toolkit.h"
 
@@ -37,7 +38,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       platform.RemoveTrayIcon();
       platform.StopSound();
     });
-    Program program(toolkit, platform, PAPERWISP_SITE_ADDRESS);
+    win32::Win32Clock clock;
+    Program program(toolkit, platform, clock, PAPERWISP_SITE_ADDRESS);
     program.Start();
     return win32::RunMessageLoop(toolkit.WindowClass());
   } catch (const std::exception& error) {

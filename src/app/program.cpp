@@ -7,13 +7,14 @@
 #include "notes/form2.h"
 #include "ui/within_reach.h"
 
-Program::Program(ui::Toolkit& toolkit, ui::Platform& platform, std::string siteAddress)
+Program::Program(ui::Toolkit& toolkit, ui::Platform& platform, ui::Clock& clock,
+                 std::string siteAddress)
     : toolkit_(toolkit),
       site_(platform, std::move(siteAddress)),
       sound_(platform),
       notes_(toolkit, platform),
       form1_(toolkit, platform, notes_, *this, site_),
-      form3_(toolkit, platform, sound_, form4_, form1_),
+      form3_(toolkit, platform, clock, sound_, form4_, form1_),
       form4_(toolkit, sound_, form3_, form1_),
       form5_(toolkit, platform, site_) {
   toolkit_.OnSessionEnd([this] { UnloadForSessionEnd(); });

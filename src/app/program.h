@@ -12,13 +12,14 @@
 #include "notes/note_pool.h"
 #include "shell/form1.h"
 #include "shell/window_opener.h"
+#include "ui/clock.h"
 #include "ui/platform.h"
 #include "ui/toolkit.h"
 #include "ui/web_site.h"
 
 class Program final : private shell::WindowOpener {
  public:
-  Program(ui::Toolkit& toolkit, ui::Platform& platform, std::string siteAddress);
+  Program(ui::Toolkit& toolkit, ui::Platform& platform, ui::Clock& clock, std::string siteAddress);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

@@ -15,12 +15,6 @@
 
 namespace ui {
 
-struct TimeOfDay {
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
-
 // Message boxes: one OK button, with the error or the information icon.
 inline constexpr int kMsgBoxError = 16;
 inline constexpr int kMsgBoxInformation = 64;
@@ -52,8 +46,6 @@ class Toolkit {
   virtual double ScreenHeightTwips() const = 0;
   virtual double TwipsPerPixelX() const = 0;
   virtual double TwipsPerPixelY() const = 0;
-
-  virtual TimeOfDay Now() const = 0;
 
   // The desktop's monitors as they are now.
   virtual const Monitors& Displays() const = 0;

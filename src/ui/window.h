@@ -58,12 +58,18 @@ class FormEvents {
     (void)id, (void)button, (void)shift, (void)x, (void)y;
   }
   virtual void Timer(int id) { (void)id; }
-  // The shell's taskbar was (re)created: tray icons must be registered again.
-  virtual void TaskbarCreated() {}
   // The window's DPI changed (it moved to a monitor of another scale, or its
   // monitor's scale changed): what is chosen in pixels, icons among it, is
   // chosen afresh.
   virtual void DpiChanged() {}
+  // News of the system, which every loaded window hears, shown or hidden.
+  // The shell's taskbar was (re)created: tray icons must be registered again.
+  virtual void TaskbarCreated() {}
+  // The user or a time server set the system clock, or the time zone changed.
+  virtual void ClockChanged() {}
+  // The computer woke up from sleep or hibernation; one wake-up may be told
+  // twice. Timers do not catch up on the ticks they missed meanwhile.
+  virtual void Resumed() {}
 };
 
 // One loaded window. Geometry is in twips at the window's own DPI; texts are

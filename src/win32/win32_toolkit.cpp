@@ -33,12 +33,6 @@ double Win32Toolkit::ScreenHeightTwips() const {
   return systemDpi_.ToTwips(::GetSystemMetrics(SM_CYSCREEN));
 }
 
-ui::TimeOfDay Win32Toolkit::Now() const {
-  SYSTEMTIME now{};
-  ::GetLocalTime(&now);
-  return ui::TimeOfDay{now.wHour, now.wMinute, now.wSecond};
-}
-
 void Win32Toolkit::Terminate() { ::ExitProcess(0); }
 
 void Win32Toolkit::WindowUnloaded() {

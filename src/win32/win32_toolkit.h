@@ -29,7 +29,6 @@ class Win32Toolkit final : public ui::Toolkit {
   double ScreenHeightTwips() const override;
   double TwipsPerPixelX() const override { return systemDpi_.TwipsPerPixel(); }
   double TwipsPerPixelY() const override { return systemDpi_.TwipsPerPixel(); }
-  ui::TimeOfDay Now() const override;
   const ui::Monitors& Displays() const override { return monitors_; }
 
   // For the windows.

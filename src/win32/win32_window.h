@@ -105,6 +105,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   void OnMouseMove(WPARAM wParam, LPARAM lParam);
   HBRUSH OnControlColor(HDC dc, HWND child);
   void OnTaskbarCreated();
+  void OnTimeChange();
   LRESULT OnPowerBroadcast(WPARAM event);
   void OnDpiChanged(ui::Dpi dpi, const RECT& suggested);
   void AfterDpiChange();

@@ -52,6 +52,9 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Restart Manager's requests (ENDSESSION_CLOSEAPP) take the same road.
       if (wParam) toolkit_.EndSession();
       return 0;
+    case WM_TIMECHANGE:
+      OnTimeChange();
+      return 0;
     case WM_NCDESTROY: {
       HWND hwnd = hwnd_;
       OnNcDestroy();
@@ -338,9 +341,16 @@ HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
   return toolkit_.Brushes().Get(back);
 }
 
-// A computer that slept may wake up with other displays attached.
+// A computer that slept may wake up with other displays attached, and its
+// timers have missed their ticks. A wake-up the system does on its own (a
+// timer, the network) reports only PBT_APMRESUMEAUTOMATIC; one the user
+// causes reports PBT_APMRESUMESUSPEND after it. Both count: whoever listens
+// must take the second as a repeat. Bringing windows within reach only
+// moves them, so this window is still there for its form to hear last.
 LRESULT Win32Window::OnPowerBroadcast(WPARAM event) {
-  if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) toolkit_.DesktopChanged();
+  if (event != PBT_APMRESUMEAUTOMATIC && event != PBT_APMRESUMESUSPEND) return TRUE;
+  toolkit_.DesktopChanged();
+  if (Live()) Events().Resumed();
   return TRUE;
 }
 
@@ -373,6 +383,10 @@ void Win32Window::OnDpiChanged(ui::Dpi dpi, const RECT& suggested) {
 void Win32Window::AfterDpiChange() {
   if (iconGiven_) ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(IconHandle()));
   if (Live()) Events().DpiChanged();
+}
+
+void Win32Window::OnTimeChange() {
+  if (Live()) Events().ClockChanged();
 }
 
 }  // namespace win32

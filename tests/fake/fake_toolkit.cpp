@@ -255,4 +255,13 @@ FakeWindow* FakeToolkit::Find(const std::string& name) const {
   return all.empty() ? nullptr : all.back();
 }
 
+// A window that one of the events destroys hears no more.
+void FakeToolkit::Broadcast(void (ui::FormEvents::*event)()) {
+  const std::vector<FakeWindow*> told = windows_;
+  for (FakeWindow* w : told) {
+    const bool live = std::find(windows_.begin(), windows_.end(), w) != windows_.end();
+    if (live && w->Loaded()) (w->Events().*event)();
+  }
+}
+
 }  // namespace fake

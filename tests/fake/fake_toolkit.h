@@ -146,7 +146,6 @@ class FakeToolkit : public ui::Toolkit {
   double TwipsPerPixelY() const override { return twipsPerPixel; }
   // The DPI of the screen's twips per pixel: where new windows open.
   ui::Dpi ScreenDpi() const;
-  ui::TimeOfDay Now() const override { return now; }
   // `monitors`, or while it is empty one monitor of the screen's size.
   const ui::Monitors& Displays() const override;
 
@@ -155,13 +154,16 @@ class FakeToolkit : public ui::Toolkit {
   std::vector<FakeWindow*> All(const std::string& name) const;
   FakeWindow* Find(const std::string& name) const;
 
+  // News of the system, told as the window system tells it: to every
+  // loaded window, shown or hidden (for instance &ui::FormEvents::Resumed).
+  void Broadcast(void (ui::FormEvents::*event)());
+
   // Settings and records open to tests.
   double screenWidthPixels = 1024, screenHeightPixels = 768, twipsPerPixel = 15;
   std::vector<ui::Monitor> monitors;
   // The DPI of the monitor new windows open on, once the user has changed
   // its scale since the program started; until then the screen's.
   std::optional<int> monitorDpi;
-  ui::TimeOfDay now{12, 0, 0};
   bool ended = false;
   bool failWindowCreation = false;  // as when the desktop is out of handles
   std::vector<MsgBoxCall> msgBoxes;

@@ -1,7 +1,8 @@
 // Whole runs of the program over the recording fakes: the input is a script
 // of user and system actions (tray clicks of every kind, popup choices, note
 // drags, roll-ups, hides and closes, typing into the alarm dialog and its
-// buttons, timer ticks and clock changes, the alert and About windows). A
+// buttons, timer ticks, stalls, sleeps, clock and time zone changes, the
+// alert and About windows). A
 // message box's modal loop may run one more action, as the real one lets
 // the notes, the tray icon and the timers work while it is open.
 //
@@ -9,7 +10,8 @@
 // note windows match one to one, each note shows its own slot number, the two
 // alarm timers never run together, a looping sound has its alert window,
 // and the sound buffer the system reads is alive. A Set shows exactly the
-// message its input calls for, and an alarm fires only at its moment.
+// message its input calls for, and an alarm fires only at its moment: while
+// the clock just runs, a time of day fires on the tick that shows its minute.
 #include <cstdint>
 #include <set>
 #include <string>
@@ -19,6 +21,7 @@
 #include "alarm/form3.h"
 #include "alarm/form4.h"
 #include "app/program.h"
+#include "fake/fake_clock.h"
 #include "fake/fake_platform.h"
 #include "fake/fake_toolkit.h"
 #include "fuzz_check.h"
@@ -75,6 +78,7 @@ class SoundWatchingPlatform : public fake::FakePlatform {
 class Run {
  public:
   explicit Run(Script& input) : in_(input) {
+    clock_.systemMs = (154'000 * ui::kSecondsPerDay + 12 * 3600) * 1000;
     toolkit_.onMsgBox = [this](const fake::MsgBoxCall&) { InsideMessageBox(); };
   }
 
@@ -128,8 +132,7 @@ class Run {
       case kTick:
         return Tick();
       case kClock:
-        toolkit_.now = {in_.Pick(23), in_.Pick(59), in_.Pick(59)};
-        return;
+        return Clock();
       case kAlert:
         return Alert();
       case kAbout:
@@ -267,7 +270,10 @@ class Run {
     else if (timeMode && !time)
       message = "Please choose time";
     Expect(dialog, Form3::kCmdSet, message);
-    if (nestedRan_) return;  // a tick inside the box may have fired the alarm
+    if (nestedRan_) {  // a tick inside the box may have fired the alarm
+      steady_ = false;
+      return;
+    }
 
     Form3& form = program_.Form3();
     if (message != "Alarm set successfully!") {
@@ -281,7 +287,40 @@ class Run {
     FUZZ_CHECK(dialog.TimerEnabled(Form3::kTimer1) == minutesMode);
     FUZZ_CHECK(dialog.TimerEnabled(Form3::kTimer2) == timeMode);
     if (minutesMode) FUZZ_CHECK(form.AlarmSeconds() == minutes.seconds);
-    if (timeMode) FUZZ_CHECK(form.AlarmTimeText() == *time);
+    if (timeMode) {
+      FUZZ_CHECK(form.AlarmTimeText() == alarms::FormatTimeOfDay(*time));
+      steady_ = true;
+      firstLook_ = true;
+      setInItsMinute_ = alarms::FormatTimeOfDay(WallClock()) == form.AlarmTimeText();
+    }
+  }
+
+  alarms::TimeOfDay WallClock() const {
+    const ui::LocalSeconds local = clock_.LocalTimeAt(clock_.Now()) % ui::kSecondsPerDay;
+    return {static_cast<int>(local / 3600), static_cast<int>(local / 60 % 60)};
+  }
+
+  // The clock is set to h:m:s of its day, the time zone changes, or the
+  // computer sleeps for m minutes and s seconds and wakes up.
+  void Clock() {
+    const std::uint8_t kind = in_.Byte();
+    const int hour = kind % 24, minute = in_.Pick(59), second = in_.Pick(59);
+    steady_ = false;
+    switch (kind / 24 % 3) {
+      case 0: {
+        const ui::LocalSeconds local = clock_.LocalTimeAt(clock_.Now());
+        const ui::LocalSeconds wanted =
+            local - local % ui::kSecondsPerDay + (hour * 60 + minute) * 60 + second;
+        clock_.systemMs += (wanted - local) * 1000;
+        return toolkit_.Broadcast(&ui::FormEvents::ClockChanged);
+      }
+      case 1:
+        clock_.zone = {{0, (hour - 12) * 3600 + minute * 60}};
+        return toolkit_.Broadcast(&ui::FormEvents::ClockChanged);
+      case 2:
+        clock_.Pass((minute * 60 + second) * 1000);
+        return toolkit_.Broadcast(&ui::FormEvents::Resumed);
+    }
   }
 
   int AlertsShown() const {
@@ -290,24 +329,28 @@ class Run {
     return shown;
   }
 
-  // A second passes: each running timer ticks, and the clock may move on.
+  // Each running timer ticks: after a second, at once, or after a stall of
+  // the program of some minutes.
   void Tick() {
-    if (in_.Bool()) {
-      ui::TimeOfDay& now = toolkit_.now;
-      if (++now.second == 60) now.second = 0, ++now.minute;
-      if (now.minute == 60) now.minute = 0, ++now.hour;
-      if (now.hour == 24) now.hour = 0;
+    const std::uint8_t how = in_.Byte();
+    if (how & 1) clock_.Pass(1000);
+    if (how & 2) {
+      clock_.Pass((how >> 2) * 60'000);
+      steady_ = false;
     }
     for (int timer : {Form3::kTimer1, Form3::kTimer2}) {
       fake::FakeWindow* dialog = Loaded("Form3");
       if (!dialog || !dialog->TimerEnabled(timer)) continue;
       const int alertsBefore = AlertsShown();
       dialog->Events().Timer(timer);
-      if (AlertsShown() == alertsBefore) continue;
+      const bool fired = AlertsShown() != alertsBefore;
       const Form3& form = program_.Form3();
-      if (timer == Form3::kTimer1) FUZZ_CHECK(form.TicksElapsed() >= form.AlarmSeconds());
-      if (timer == Form3::kTimer2)
-        FUZZ_CHECK(alarms::FormatTimeOfDay(toolkit_.now) == form.AlarmTimeText());
+      if (timer == Form3::kTimer1 && fired) FUZZ_CHECK(form.TicksElapsed() >= form.AlarmSeconds());
+      if (timer == Form3::kTimer2 && steady_) {
+        const bool showing = alarms::FormatTimeOfDay(WallClock()) == form.AlarmTimeText();
+        FUZZ_CHECK(fired == (showing || (firstLook_ && setInItsMinute_)));
+        firstLook_ = false;
+      }
     }
   }
 
@@ -393,8 +436,13 @@ class Run {
   Script& in_;
   fake::FakeToolkit toolkit_;
   SoundWatchingPlatform platform_;
-  Program program_{toolkit_, platform_, "https://www.paperwisp.example"};
+  fake::FakeClock clock_;
+  Program program_{toolkit_, platform_, clock_, "https://www.paperwisp.example"};
   bool nestedRan_ = false;
+  // Since the last time-of-day Set, time has only passed a second at a time.
+  bool steady_ = false;
+  bool firstLook_ = false;
+  bool setInItsMinute_ = false;
 };
 
 }  // namespace

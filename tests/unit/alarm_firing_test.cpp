@@ -39,24 +39,21 @@ INSTANTIATE_TEST_SUITE_P(Minutes, CountdownTest,
                                            CountdownCase{"0.01", 1}, CountdownCase{"0.004", 1},
                                            CountdownCase{"-2", 1}));
 
-// Minute by minute through a whole day from 12:06: fires within 12:05 only.
-TEST_F(FiringTest, TimeOfDayFiresWithinTheSetMinuteOnly) {
-  toolkit_.now = {12, 6, 0};
+// Minute by minute through a whole day from 12:06: fires at 12:05 tomorrow.
+TEST_F(FiringTest, TimeOfDayFiresAtTheNextShowingOfItsMinute) {
+  clock_.ShowLocal(LocalAt(12, 6));
   SetTime("12", " 5");
-  for (int step = 0; step < 24 * 60 - 1; ++step) {
-    const int minutes = (12 * 60 + 6 + step) % (24 * 60);
-    toolkit_.now = {minutes / 60, minutes % 60, 30};
-    Tick();
-    ASSERT_EQ(Alert(), nullptr) << toolkit_.now.hour << ":" << toolkit_.now.minute;
+  for (int minute = 1; minute < 24 * 60 - 1; ++minute) {
+    Tick(60'000);
+    ASSERT_EQ(Alert(), nullptr) << minute;
   }
-  toolkit_.now = {12, 5, 59};
-  Tick();
+  Tick(60'000);
   EXPECT_TRUE(AlertOpen());
   EXPECT_FALSE(Timer2On());
 }
 
 TEST_F(FiringTest, CurrentMinuteFiresOnTheFirstTick) {
-  toolkit_.now = {23, 59, 58};
+  clock_.ShowLocal(LocalAt(23, 59, 58));
   SetTime("23", " 59");
   Tick();
   EXPECT_TRUE(AlertOpen());

@@ -11,6 +11,7 @@
 #include "alarm/form3.h"
 #include "alarm/form4.h"
 #include "app/program.h"
+#include "fake/fake_clock.h"
 #include "fake/fake_platform.h"
 #include "fake/fake_toolkit.h"
 #include "shell/form1.h"
@@ -21,6 +22,12 @@ using alarms::Form3;
 
 constexpr std::int64_t kLoopFlags = 15;
 constexpr std::int64_t kOnceFlags = 7;
+
+// A day of the fake clock, and a wall-clock time on it.
+constexpr ui::LocalSeconds kToday = 154'000 * ui::kSecondsPerDay;
+constexpr ui::LocalSeconds LocalAt(int hour, int minute, int second = 0) {
+  return kToday + (hour * 60 + minute) * ui::kSecondsPerMinute + second;
+}
 
 class LoggingPlatform : public fake::FakePlatform {
  public:
@@ -83,8 +90,10 @@ class AlarmTest : public ::testing::Test {
   bool Timer1On() { return Dialog().TimerEnabled(Form3::kTimer1); }
   bool Timer2On() { return Dialog().TimerEnabled(Form3::kTimer2); }
 
-  // A second passes: each enabled timer ticks, as the system would deliver.
-  void Tick() {
+  // `ms` milliseconds pass (a second unless told), then each enabled timer
+  // ticks, as the system would deliver.
+  void Tick(std::int64_t ms = 1000) {
+    clock_.Pass(ms);
     if (Timer1On()) Dialog().Events().Timer(Form3::kTimer1);
     if (Timer2On()) Dialog().Events().Timer(Form3::kTimer2);
   }
@@ -115,7 +124,8 @@ class AlarmTest : public ::testing::Test {
 
   fake::FakeToolkit toolkit_;
   LoggingPlatform platform_{toolkit_.log};
-  Program program_{toolkit_, platform_, "https://www.paperwisp.example"};
+  fake::FakeClock clock_;
+  Program program_{toolkit_, platform_, clock_, "https://www.paperwisp.example"};
 };
 
 }  // namespace alarm_test

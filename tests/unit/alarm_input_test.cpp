@@ -125,12 +125,12 @@ void PrintTo(const TimeCase& c, std::ostream* os) {
 class ReadAlarmTimeTest : public ::testing::TestWithParam<TimeCase> {};
 
 TEST_P(ReadAlarmTimeTest, GivesTwoDigitHoursAndMinutesOrNothing) {
-  const std::optional<std::string> text = alarms::ReadAlarmTime(GetParam().hour, GetParam().minute);
+  const auto time = alarms::ReadAlarmTime(GetParam().hour, GetParam().minute);
   if (GetParam().expected) {
-    ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(*text, GetParam().expected);
+    ASSERT_TRUE(time.has_value());
+    EXPECT_EQ(alarms::FormatTimeOfDay(*time), GetParam().expected);
   } else {
-    EXPECT_FALSE(text.has_value()) << *text;
+    EXPECT_FALSE(time.has_value()) << alarms::FormatTimeOfDay(*time);
   }
 }
 
@@ -153,20 +153,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReadAlarmTime, EveryListPairGivesItsTime) {
   for (int h = 0; h < 24; ++h) {
     for (int m = 0; m < 60; ++m) {
-      const std::optional<std::string> text =
-          alarms::ReadAlarmTime(std::to_string(h), " " + std::to_string(m));
+      const auto time = alarms::ReadAlarmTime(std::to_string(h), " " + std::to_string(m));
       char expected[8];
       std::snprintf(expected, sizeof expected, "%02d:%02d", h, m);
-      ASSERT_TRUE(text.has_value()) << expected;
-      EXPECT_EQ(*text, expected);
+      ASSERT_TRUE(time.has_value()) << expected;
+      EXPECT_EQ(alarms::FormatTimeOfDay(*time), expected);
     }
   }
 }
 
-TEST(FormatTimeOfDay, TwoDigitHourAndMinuteIgnoringSeconds) {
-  EXPECT_EQ(alarms::FormatTimeOfDay({0, 0, 0}), "00:00");
-  EXPECT_EQ(alarms::FormatTimeOfDay({9, 5, 59}), "09:05");
-  EXPECT_EQ(alarms::FormatTimeOfDay({23, 59, 30}), "23:59");
+TEST(FormatTimeOfDay, TwoDigitHourAndMinute) {
+  EXPECT_EQ(alarms::FormatTimeOfDay({0, 0}), "00:00");
+  EXPECT_EQ(alarms::FormatTimeOfDay({9, 5}), "09:05");
+  EXPECT_EQ(alarms::FormatTimeOfDay({23, 59}), "23:59");
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ class TrayRetryTest : public ::testing::TestWithParam<TrayCase> {
 
   fake::FakeToolkit toolkit_;
   fake::FakePlatform platform_;
-  Program program_{toolkit_, platform_, "https://www.paperwisp.example"};
+  fake::FakeClock clock_;
+  Program program_{toolkit_, platform_, clock_, "https://www.paperwisp.example"};
 };
 
 constexpr std::int64_t kAdd = ui::kNimAdd, kModify = ui::kNimModify;
@@ -230,10 +231,11 @@ TEST_F(AlarmOnTheDesktopTest, AnAlertThatCannotBeMadeIsRetriedWithItsSoundPlayin
 
 // Deleting the alarm gives up its alert, and the sound goes with it.
 TEST_F(AlarmOnTheDesktopTest, DeletingAnAlarmWhoseAlertWaitsStopsItsSound) {
+  clock_.ShowLocal(alarm_test::LocalAt(12, 0));
   SetTime("12", " 0");
   toolkit_.failWindowCreation = true;
   Tick();
-  toolkit_.now.minute = 1;
+  clock_.Pass(60'000);
   OpenDialog();
   Press(alarm_test::Form3::kCmdCancelAlarm);
   toolkit_.failWindowCreation = false;

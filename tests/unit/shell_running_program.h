@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "fake/fake_clock.h"
 #include "fake/fake_platform.h"
 #include "fake/fake_toolkit.h"
 #include "notes/form2.h"
@@ -57,7 +58,8 @@ class RunningProgram : public ::testing::Test {
 
   fake::FakeToolkit toolkit_;
   fake::FakePlatform platform_;
-  Program program_{toolkit_, platform_, "https://www.paperwisp.example"};
+  fake::FakeClock clock_;
+  Program program_{toolkit_, platform_, clock_, "https://www.paperwisp.example"};
 };
 
 }  // namespace testing_support

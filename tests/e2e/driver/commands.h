@@ -34,6 +34,11 @@ std::string CmdRepaint(const Args& args);
 std::string CmdCursor(const Args& args);
 std::string CmdEndSession(const Args& args);
 
+// Stalling a program's thread, and the clock it reads.
+std::string CmdSuspend(const Args& args);
+std::string CmdResume(const Args& args);
+std::string CmdLocalTime(const Args& args);
+
 // The notification area.
 std::string CmdTray(const Args& args);
 std::string CmdTrayRemove(const Args& args);

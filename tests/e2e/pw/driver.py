@@ -125,6 +125,18 @@ class Driver:
         """The number of a registered window message, such as "TaskbarCreated"."""
         return self.call("regmessage", name)
 
+    def suspend(self, hwnd):
+        """Suspends the thread of the window, as if the computer slept: its
+        timers stop ticking. Returns the thread id for resume()."""
+        return int(self.call("suspend", hwnd))
+
+    def resume(self, thread):
+        return self.call("resume", thread)
+
+    def local_time(self):
+        """The wall clock in the prefix: {hour, minute, second, ms}."""
+        return self.call("localtime")
+
     def end_session(self, pid, ending, lparam=0):
         """Plays the end of a session to the process as Windows does:
         WM_QUERYENDSESSION to each of its top-level windows, then
