@@ -1,5 +1,6 @@
 // Commands that act on windows the way the shell or a user's input would.
 #include <cstdint>
+#include <vector>
 
 #include "driver/commands.h"
 #include "driver/json.h"
@@ -103,6 +104,41 @@ std::string CmdKey(const Args& args) {
   const LPARAM down = 1 | static_cast<LPARAM>(scan << 16);
   const LPARAM up = down | (static_cast<LPARAM>(3) << 30);
   return Post(hwnd, WM_KEYDOWN, vk, down) && Post(hwnd, WM_KEYUP, vk, up) ? "true" : "false";
+}
+
+// keys COMBO...: real key presses through SendInput, as the keyboard makes
+// them, for whatever window has the focus. A COMBO is virtual-key codes
+// joined by "+" ("0x10+0x09" is Shift+Tab): pressed in order, released in
+// reverse. The number of input events the system took.
+std::string CmdKeys(const Args& args) {
+  std::vector<INPUT> events;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    std::vector<WORD> combo;
+    std::size_t start = 0;
+    for (std::size_t plus = 0; plus != std::string::npos; start = plus + 1) {
+      plus = args[i].find('+', start);
+      combo.push_back(
+          static_cast<WORD>(std::stoll(args[i].substr(start, plus - start), nullptr, 0)));
+    }
+    const auto key = [&](WORD vk, bool up) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = vk;
+      input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+      input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+      events.push_back(input);
+    };
+    for (WORD vk : combo) key(vk, false);
+    for (auto it = combo.rbegin(); it != combo.rend(); ++it) key(*it, true);
+  }
+  if (events.empty()) throw CommandError("keys: no keys");
+  return std::to_string(SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT)));
+}
+
+// activate HWND: brings the window to the foreground, as a user switching to
+// it would; true if the system did.
+std::string CmdActivate(const Args& args) {
+  return SetForegroundWindow(WindowArg(args, 1)) ? "true" : "false";
 }
 
 // chars HWND TEXT: WM_CHAR for every UTF-16 unit of TEXT (typing into an edit box).
