@@ -50,6 +50,17 @@ const char* CursorShape(HCURSOR cursor) {
   return "other";
 }
 
+// The window that a click at client point `at` of `hwnd` reaches: the
+// deepest visible child there, or `hwnd` itself; `at` becomes its point.
+HWND WindowUnder(HWND hwnd, POINT& at) {
+  for (;;) {
+    const HWND child = ChildWindowFromPointEx(hwnd, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == hwnd) return hwnd;
+    MapWindowPoints(hwnd, child, &at, 1);
+    hwnd = child;
+  }
+}
+
 }  // namespace
 
 // post HWND MSG [WPARAM] [LPARAM]: queues a message; true if it was queued.
@@ -83,10 +94,12 @@ std::string CmdSend(const Args& args) {
 }
 
 // click HWND X Y [left|right|middle] [single|double]: the mouse messages of a
-// click at client pixel (X, Y), posted to the window.
+// click at client pixel (X, Y), posted to the window there (HWND or a child
+// of it, as the system routes a real click).
 std::string CmdClick(const Args& args) {
-  const HWND hwnd = WindowArg(args, 1);
-  const LPARAM at = MAKELPARAM(IntArg(args, 2), IntArg(args, 3));
+  POINT point{static_cast<LONG>(IntArg(args, 2)), static_cast<LONG>(IntArg(args, 3))};
+  const HWND hwnd = WindowUnder(WindowArg(args, 1), point);
+  const LPARAM at = MAKELPARAM(point.x, point.y);
   const ButtonMessages b = ButtonArg(args, 4);
   const std::string count = args.size() > 5 ? args[5] : "single";
   if (count != "single" && count != "double") throw CommandError("click: bad count " + count);

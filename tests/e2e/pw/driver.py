@@ -141,7 +141,8 @@ class Driver:
         return self.call("endsession", pid, int(bool(ending)), lparam)
 
     def click(self, hwnd, x, y, button="left", count="single"):
-        """Posts the mouse messages of a click at client pixel (x, y)."""
+        """Posts the mouse messages of a click at client pixel (x, y) of the
+        window to the window there: the window itself or a child of it."""
         return self.call("click", hwnd, x, y, button, count)
 
     def key(self, hwnd, vk):
