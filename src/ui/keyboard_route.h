@@ -1,4 +1,4 @@
-// What the keys that work every window do, as any Windows dialog does it:
+// The keys that every window answers, as any Windows dialog answers them:
 // Tab and Shift+Tab move the focus through the tab order, Enter presses the
 // focused button or link, Escape clicks the window's cancel control. One set
 // of rules for the Win32 toolkit and for the tests' fake.

@@ -9,7 +9,7 @@ namespace {
 bool KeyDown(int key) { return ::GetKeyState(key) < 0; }
 
 // Bit 30 of a key message: the key was already down (an auto-repeat).
-bool Repeated(const MSG& msg) { return (msg.lParam >> 30) & 1; }
+bool Repeated(const MSG& msg) { return ((msg.lParam >> 30) & 1) != 0; }
 
 bool CanFocus(HWND hwnd) { return hwnd && ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd); }
 

@@ -365,7 +365,7 @@ void Win32Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const Control* control = controls_.Find(item.hwndItem);
   if (!control || !IsOwnerDrawn(control->Kind())) return;
   const FormSurface surface{FormBackColor(), picture_, controls_, dpi_};
-  PaintOwnerDrawn(item.hDC, surface, *control, item.itemState & ODS_FOCUS,
+  PaintOwnerDrawn(item.hDC, surface, *control, (item.itemState & ODS_FOCUS) != 0,
                   navigator_ && navigator_->ShowsFocus());
 }
 
