@@ -14,9 +14,11 @@ constexpr std::uint32_t kDarkRed = 0x00000080;
 constexpr ui::FontSpec kLinkFont{.face = "Arial", .points = 9.75, .underline = true};
 constexpr ui::FontSpec kVersionFont{.face = "Arial", .points = 9.75, .bold = true};
 
+// A link is a control of its own, so that the keyboard and assistive
+// technology reach it; it looks as a label would.
 ui::ControlLayout Link(int id, const char* name, const char* caption, int top, int tabIndex) {
   return {.id = id,
-          .kind = ControlKind::Label,
+          .kind = ControlKind::Link,
           .name = name,
           .caption = caption,
           .left = 480,
@@ -67,13 +69,16 @@ const ui::WindowLayout kLayout{
              .width = 720,
              .height = 720,
              .picture = IDP_EMBLEM},
+            // Escape closes the window as the close picture does.
             {.id = Form5::kImage1,
-             .kind = ControlKind::Picture,
+             .kind = ControlKind::PictureButton,
              .name = "Image1",
+             .caption = "Close",
              .left = 6120,
              .top = 600,
              .width = 240,
              .height = 240,
+             .flags = ui::kCancel,
              .picture = IDP_CLOSE_GLYPH},
             Link(Form5::kLabel3, "Label3", "Tutorials about this product", 2760, 2),
             Link(Form5::kLabel2, "Label2", "Visit the homepage of this product", 2400, 1),

@@ -10,8 +10,10 @@ namespace {
 using ui::ControlKind;
 
 // The alert picture is two pixels wider than the client area; the surplus is
-// clipped. The window has no frame, so the close picture is the only way to
-// close it.
+// clipped. The window has no frame: its close picture closes it, and so does
+// Escape. Enter does not, nor does the close picture take the focus from the
+// keyboard, so that keys typed for another window as the alert opens cannot
+// dismiss it.
 const ui::WindowLayout kLayout{
     .name = "Form4",
     .caption = "It's time!",
@@ -35,12 +37,14 @@ const ui::WindowLayout kLayout{
              .height = 4500,
              .picture = IDP_ALERT},
             {.id = Form4::kImage2,
-             .kind = ControlKind::Picture,
+             .kind = ControlKind::PictureButton,
              .name = "Image2",
+             .caption = "Close",
              .left = 3480,
              .top = 120,
              .width = 240,
              .height = 240,
+             .flags = ui::kCancel,
              .picture = IDP_CLOSE_GLYPH},
         },
 };

@@ -43,7 +43,8 @@ const ui::WindowLayout kLayout{
              .flags = ui::kMultiLine | ui::kNoBorder,
              .font = {.face = "Arial", .points = 11.25, .bold = true},
              .foreColor = kDarkGreen,
-             .backColor = 0x008080FF},
+             .backColor = 0x008080FF,
+             .accessibleName = "Note text"},
             // Text2 lies over all of the label but a 35-twip strip along its
             // bottom edge: the number stays practically hidden, and only that
             // strip takes presses.
@@ -69,10 +70,15 @@ const ui::WindowLayout kLayout{
              .flags = ui::kNoBorder,
              .font = {.face = "Arial", .points = 12, .bold = true},
              .foreColor = kBlue,
-             .backColor = 0x0080C0FF},
+             .backColor = 0x0080C0FF,
+             .accessibleName = "Note title"},
+            // Outside the tab order: a keystroke meant for the text must never
+            // hide the note, which nothing shows again. Assistive technology
+            // still finds the button and can press it.
             {.id = Form2::kImage1,
-             .kind = ControlKind::Picture,
+             .kind = ControlKind::PictureButton,
              .name = "Image1",
+             .caption = "Close",
              .left = 3120,
              .top = 120,
              .width = 240,

@@ -22,6 +22,13 @@ enum class ControlKind {
   Frame,     // group box; controls naming it as parent are placed inside it
   Picture,   // windowless image
   Timer,     // invisible
+  // A label that opens something, as a control of its own: a keyboard stop
+  // whose Enter, Space and click raise Click, drawn as a label would be.
+  // Assistive technology sees a link named by its caption.
+  Link,
+  // A picture that acts as a button, drawn as the picture would be. Its
+  // caption is not shown: it is the button's name for assistive technology.
+  PictureButton,
 };
 
 enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2 };
@@ -42,6 +49,7 @@ enum : unsigned {
   kTransparentBack = 1u << 2,
   kChecked = 1u << 3,  // check box value 1 / option selected at creation
   kDisabled = 1u << 4,
+  kCancel = 1u << 5,  // Escape clicks it
 };
 
 struct ControlLayout {
@@ -59,6 +67,9 @@ struct ControlLayout {
   int picture = 0;  // resource id of the embedded picture, 0 none
   const char* toolTip = nullptr;
   int interval = 0;  // timers: milliseconds
+  // What assistive technology calls a control that has no caption to say
+  // it (a text or combo box).
+  const char* accessibleName = nullptr;
 };
 
 struct MenuLayout {

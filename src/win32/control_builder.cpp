@@ -1,12 +1,11 @@
 #include "win32/control_builder.h"
 
-#include <algorithm>
-#include <climits>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "ui/keyboard_route.h"
 #include "ui/layout_at_dpi.h"
 #include "ui/toolkit.h"
 #include "win32/command_ids.h"
@@ -40,6 +39,12 @@ NativeClass NativeClassOf(const ui::ControlLayout& c) {
     }
     case ui::ControlKind::ComboBox:
       return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0};
+    case ui::ControlKind::Link:
+    case ui::ControlKind::PictureButton:
+      // Drawn by the form as it would paint a label or a picture; a button
+      // takes the focus and the keyboard, and the system's accessibility
+      // knows it.
+      return {L"BUTTON", BS_OWNERDRAW, 0};
     case ui::ControlKind::Frame:
       // A transparent child is left out of its parent's clipping, so the form
       // paints the frame's inside and the group box draws only its outline.
@@ -52,22 +57,6 @@ NativeClass NativeClassOf(const ui::ControlLayout& c) {
 RECT RectOf(const ui::WindowLayout& layout, const ui::ControlLayout& c, ui::Dpi dpi) {
   const ui::PixelRect r = ui::ControlRect(layout, c, dpi);
   return RECT{r.left, r.top, r.right, r.bottom};
-}
-
-// The controls that take the focus, in keyboard order: by tab index, then
-// by creation. Controls outside the tab order follow.
-std::vector<int> TabOrder(const ui::WindowLayout& layout) {
-  std::vector<const ui::ControlLayout*> order;
-  for (const auto& c : layout.controls)
-    if (IsFocusable(c.kind)) order.push_back(&c);
-  std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
-    const int ta = a->tabIndex < 0 ? INT_MAX : a->tabIndex;
-    const int tb = b->tabIndex < 0 ? INT_MAX : b->tabIndex;
-    return ta < tb;
-  });
-  std::vector<int> ids;
-  for (const auto* c : order) ids.push_back(c->id);
-  return ids;
 }
 
 // An auto radio button unchecks the other radio buttons of its group, the
@@ -92,7 +81,7 @@ HWND CreateNative(const ui::ControlLayout& c, const RECT& rect, DWORD extraStyle
                   const ControlBuildContext& context) {
   const NativeClass native = NativeClassOf(c);
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | native.style | extraStyle;
-  if (IsFocusable(c.kind) && c.tabIndex >= 0) style |= WS_TABSTOP;
+  if (ui::TakesFocus(c.kind) && c.tabIndex >= 0) style |= WS_TABSTOP;
   if (c.flags & ui::kDisabled) style |= WS_DISABLED;
   HWND hwnd = ::CreateWindowExW(
       native.exStyle, native.name, Widen(c.caption).c_str(), style, rect.left, rect.top,
@@ -171,7 +160,6 @@ ControlSet BuildControls(const ui::WindowLayout& layout, const ControlBuildConte
     controls.Add(std::move(control));
   }
   ArrangeZOrder(controls);
-  controls.SetTabOrder(TabOrder(layout));
   return controls;
 }
 

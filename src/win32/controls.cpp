@@ -10,17 +10,15 @@ bool IsWindowless(ui::ControlKind kind) {
          kind == ui::ControlKind::Timer;
 }
 
-bool IsFocusable(ui::ControlKind kind) {
-  switch (kind) {
-    case ui::ControlKind::CommandButton:
-    case ui::ControlKind::CheckBox:
-    case ui::ControlKind::OptionButton:
-    case ui::ControlKind::TextBox:
-    case ui::ControlKind::ComboBox:
-      return true;
-    default:
-      return false;
-  }
+bool IsOwnerDrawn(ui::ControlKind kind) {
+  return kind == ui::ControlKind::Link || kind == ui::ControlKind::PictureButton;
+}
+
+HWND ComboEditOf(const Control& control) {
+  if (control.Kind() != ui::ControlKind::ComboBox || !control.hwnd) return nullptr;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  return ::GetComboBoxInfo(control.hwnd, &info) ? info.hwndItem : nullptr;
 }
 
 bool Control::Windowless() const { return IsWindowless(Kind()); }

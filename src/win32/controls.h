@@ -31,7 +31,12 @@ struct Control {
 };
 
 bool IsWindowless(ui::ControlKind kind);
-bool IsFocusable(ui::ControlKind kind);
+// Links and picture buttons: native windows that draw what the form would
+// have painted for them.
+bool IsOwnerDrawn(ui::ControlKind kind);
+
+// The edit field of a combo box; nullptr for other controls.
+HWND ComboEditOf(const Control& control);
 
 class ControlSet {
  public:
@@ -53,17 +58,12 @@ class ControlSet {
   std::vector<Control>& All() { return controls_; }
   const std::vector<Control>& All() const { return controls_; }
 
-  // The native controls that can take the focus, in keyboard order.
-  const std::vector<int>& TabOrder() const { return tabOrder_; }
-  void SetTabOrder(std::vector<int> ids) { tabOrder_ = std::move(ids); }
-
   // The native windows died with their form.
   void ForgetWindows();
 
  private:
   std::vector<Control> controls_;
   std::map<int, std::size_t> index_;
-  std::vector<int> tabOrder_;
 };
 
 }  // namespace win32

@@ -68,4 +68,26 @@ void PaintForm(HDC dc, const FormSurface& surface, const RECT& client) {
   }
 }
 
+void PaintOwnerDrawn(HDC dc, const FormSurface& surface, const Control& control, bool focused,
+                     bool showFocus) {
+  const RECT& rect = control.rect;
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  // Drawn off screen first, as the form is, so that the layers do not
+  // flicker; in the form's coordinates, which the DC's origin shifts.
+  UniqueDc memory(::CreateCompatibleDC(dc));
+  UniqueBitmap bitmap(::CreateCompatibleBitmap(dc, width, height));
+  if (!memory || !bitmap) return;
+  SelectionGuard selected(memory.get(), bitmap.get());
+  ::SetViewportOrgEx(memory.get(), -rect.left, -rect.top, nullptr);
+  PaintForm(memory.get(), surface, rect);
+  if (control.Kind() == ui::ControlKind::PictureButton) {
+    DrawPicture(memory.get(), control.picture, rect.left, rect.top, surface.dpi);
+  } else {
+    DrawLabel(memory.get(), control, surface.backColor);
+    if (focused && showFocus) ::DrawFocusRect(memory.get(), &rect);
+  }
+  ::BitBlt(dc, 0, 0, width, height, memory.get(), rect.left, rect.top, SRCCOPY);
+}
+
 }  // namespace win32

@@ -22,4 +22,11 @@ struct FormSurface {
 
 void PaintForm(HDC dc, const FormSurface& surface, const RECT& client);
 
+// An owner-drawn control (a link or a picture button) into `dc`, its own
+// DC: exactly what the form would paint there if the control were a
+// windowless label or picture, the form's surface under it included, and a
+// focus rectangle around a focused link when `showFocus`.
+void PaintOwnerDrawn(HDC dc, const FormSurface& surface, const Control& control, bool focused,
+                     bool showFocus);
+
 }  // namespace win32

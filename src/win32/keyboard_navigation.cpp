@@ -8,11 +8,10 @@ namespace {
 
 bool KeyDown(int key) { return ::GetKeyState(key) < 0; }
 
-bool CanFocus(HWND hwnd) { return ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd); }
+// Bit 30 of a key message: the key was already down (an auto-repeat).
+bool Repeated(const MSG& msg) { return ((msg.lParam >> 30) & 1) != 0; }
 
-bool IsTabStop(HWND hwnd) {
-  return (::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_TABSTOP) && CanFocus(hwnd);
-}
+bool CanFocus(HWND hwnd) { return hwnd && ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd); }
 
 LRESULT DialogCode(HWND control) {
   // Asked without a message, an edit control stays out of dialog mode.
@@ -54,13 +53,29 @@ bool IsButton(HWND hwnd) {
 
 }  // namespace
 
-bool KeyboardNavigator::Handle(const MSG& msg) const {
+KeyboardNavigator::KeyboardNavigator(HWND form, const ui::WindowLayout& layout,
+                                     std::vector<Stop> order)
+    : form_(form), layout_(layout), order_(std::move(order)) {}
+
+bool KeyboardNavigator::Handle(const MSG& msg) {
   switch (msg.message) {
     case WM_KEYDOWN:
       if (KeyDown(VK_CONTROL) || KeyDown(VK_MENU)) return false;
       switch (msg.wParam) {
         case VK_TAB:
-          return Tab(KeyDown(VK_SHIFT));
+          if (DialogCode(::GetFocus()) & DLGC_WANTTAB) return false;
+          return Route(KeyDown(VK_SHIFT) ? ui::NavigationKey::ShiftTab : ui::NavigationKey::Tab,
+                       false);
+        case VK_RETURN:
+          return Route(ui::NavigationKey::Enter, Repeated(msg));
+        case VK_ESCAPE: {
+          // An open drop-down list closes first, as in any dialog.
+          const Stop* focused = Focused();
+          if (focused && focused->kind == ui::ControlKind::ComboBox &&
+              ::SendMessageW(focused->hwnd, CB_GETDROPPEDSTATE, 0, 0))
+            return false;
+          return Route(ui::NavigationKey::Escape, Repeated(msg));
+        }
         case VK_LEFT:
         case VK_UP:
           return Arrow(true);
@@ -81,49 +96,71 @@ bool KeyboardNavigator::Handle(const MSG& msg) const {
   }
 }
 
-HWND KeyboardNavigator::First() const {
+const KeyboardNavigator::Stop* KeyboardNavigator::Find(int id) const {
   for (const Stop& stop : order_)
-    if (IsTabStop(stop.hwnd)) return stop.hwnd;
+    if (stop.id == id) return &stop;
   return nullptr;
 }
 
-// The control holding the focus (or holding the edit field that does), as an
-// index into the tab order; -1 when none of them has it.
-int KeyboardNavigator::IndexOfFocus() const {
-  for (HWND focus = ::GetFocus(); focus && focus != form_; focus = ::GetParent(focus)) {
-    for (std::size_t i = 0; i < order_.size(); ++i)
-      if (order_[i].hwnd == focus) return static_cast<int>(i);
-  }
-  return -1;
+// The control holding the focus, or holding the edit field that does.
+const KeyboardNavigator::Stop* KeyboardNavigator::Focused() const {
+  for (HWND focus = ::GetFocus(); focus && focus != form_; focus = ::GetParent(focus))
+    for (const Stop& stop : order_)
+      if (stop.hwnd == focus) return &stop;
+  return nullptr;
 }
 
-bool KeyboardNavigator::Tab(bool backwards) const {
-  if (DialogCode(::GetFocus()) & DLGC_WANTTAB) return false;
-  const int count = static_cast<int>(order_.size());
-  const int step = backwards ? count - 1 : 1;
-  int index = IndexOfFocus();
-  if (index < 0) index = backwards ? 0 : count - 1;
-  for (int tried = 0; tried < count; ++tried) {
-    index = (index + step) % count;
-    if (IsTabStop(order_[index].hwnd)) {
-      FocusFromKeyboard(order_[index].hwnd);
-      return true;
-    }
+ui::ControlsNow KeyboardNavigator::Now() const {
+  return {.available =
+              [this](int id) {
+                const Stop* stop = Find(id);
+                return stop && CanFocus(stop->hwnd);
+              },
+          .selected =
+              [this](int id) {
+                const Stop* stop = Find(id);
+                return stop && ::SendMessageW(stop->hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+              }};
+}
+
+HWND KeyboardNavigator::First() const {
+  const ui::KeyAction first = ui::RouteKey(layout_, ui::kForm, ui::NavigationKey::Tab, Now());
+  const Stop* stop = first.kind == ui::KeyAction::Kind::Focus ? Find(first.control) : nullptr;
+  return stop ? stop->hwnd : nullptr;
+}
+
+// A held key acts once: its repeats are swallowed.
+bool KeyboardNavigator::Route(ui::NavigationKey key, bool repeated) {
+  const Stop* focused = Focused();
+  const ui::KeyAction action = ui::RouteKey(layout_, focused ? focused->id : ui::kForm, key, Now());
+  const Stop* target = Find(action.control);
+  if (action.kind == ui::KeyAction::Kind::None || !target) return false;
+  if (repeated) return true;
+  if (action.kind == ui::KeyAction::Kind::Focus) {
+    keyboardUsed_ = true;
+    FocusFromKeyboard(target->hwnd);
+    return true;
   }
-  return false;
+  // Reported as the control's own click, without pressing it: the focus stays
+  // where it is.
+  ::SendMessageW(form_, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(target->hwnd), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(target->hwnd));
+  return true;
 }
 
 // Arrow keys walk round the option buttons of the focused option's
 // container, selecting each one they reach.
-bool KeyboardNavigator::Arrow(bool backwards) const {
-  const int index = IndexOfFocus();
-  if (index < 0 || !order_[index].option) return false;
+bool KeyboardNavigator::Arrow(bool backwards) {
+  const Stop* focused = Focused();
+  if (!focused || focused->kind != ui::ControlKind::OptionButton) return false;
+  keyboardUsed_ = true;
   const int count = static_cast<int>(order_.size());
+  const int index = static_cast<int>(focused - order_.data());
   const int step = backwards ? count - 1 : 1;
   for (int next = (index + step) % count; next != index; next = (next + step) % count) {
     const Stop& candidate = order_[next];
-    if (!candidate.option || candidate.container != order_[index].container ||
-        !CanFocus(candidate.hwnd))
+    if (candidate.kind != ui::ControlKind::OptionButton ||
+        candidate.container != focused->container || !CanFocus(candidate.hwnd))
       continue;
     ::SetFocus(candidate.hwnd);
     ::SendMessageW(candidate.hwnd, BM_CLICK, 0, 0);
@@ -132,12 +169,13 @@ bool KeyboardNavigator::Arrow(bool backwards) const {
   return true;  // a lone option keeps the focus
 }
 
-bool KeyboardNavigator::AccessKey(wchar_t key) const {
+bool KeyboardNavigator::AccessKey(wchar_t key) {
   const wchar_t wanted = Upper(key);
   for (const Stop& stop : order_) {
     if (!CanFocus(stop.hwnd) || !IsButton(stop.hwnd)) continue;
     const wchar_t access = AccessKeyOf(stop.hwnd);
     if (!access || Upper(access) != wanted) continue;
+    keyboardUsed_ = true;
     ::SetFocus(stop.hwnd);
     ::SendMessageW(stop.hwnd, BM_CLICK, 0, 0);
     return true;

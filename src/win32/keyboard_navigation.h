@@ -1,6 +1,6 @@
-// Dialog-style keyboard use of a window: Tab and Shift+Tab move through the
-// tab order, arrow keys among the option buttons of one container, and access
-// keys ("&Test Sound") press their control.
+// Dialog-style keyboard use of a window: Tab, Shift+Tab, Enter and Escape as
+// ui::RouteKey has them, arrow keys among the option buttons of one
+// container, and access keys ("&Test Sound") that press their control.
 //
 // The system's dialog manager (IsDialogMessage) does not fit these windows:
 // it takes the tab order from the z-order, which here follows creation order
@@ -13,33 +13,46 @@
 
 #include <vector>
 
+#include "ui/keyboard_route.h"
+#include "ui/layout.h"
+
 namespace win32 {
 
 class KeyboardNavigator {
  public:
   struct Stop {
+    int id;
     HWND hwnd;
-    bool option;    // an option button
+    ui::ControlKind kind;
     int container;  // the frame that holds it, 0 for the window
   };
 
-  // `order`: the window's native controls in tab order.
-  KeyboardNavigator(HWND form, std::vector<Stop> order) : form_(form), order_(std::move(order)) {}
+  // `order`: the window's native controls in ui::KeyboardOrder.
+  KeyboardNavigator(HWND form, const ui::WindowLayout& layout, std::vector<Stop> order);
 
   // True when `msg` was a navigation key and has been acted on; it must
   // then not be dispatched.
-  bool Handle(const MSG& msg) const;
-  // The first control in the tab order that can take the focus.
+  bool Handle(const MSG& msg);
+  // Where the focus goes when the window is activated and no control of it
+  // had the focus before; nullptr for none.
   HWND First() const;
+  // Focus rectangles show once the keyboard has moved the focus in this
+  // window: a mouse user sees the window as it has always been, whatever
+  // control a click or the window's opening gave the focus to.
+  bool ShowsFocus() const { return keyboardUsed_; }
 
  private:
-  int IndexOfFocus() const;
-  bool Tab(bool backwards) const;
-  bool Arrow(bool backwards) const;
-  bool AccessKey(wchar_t key) const;
+  const Stop* Find(int id) const;
+  const Stop* Focused() const;
+  ui::ControlsNow Now() const;
+  bool Route(ui::NavigationKey key, bool repeated);
+  bool Arrow(bool backwards);
+  bool AccessKey(wchar_t key);
 
   HWND form_;
+  const ui::WindowLayout& layout_;
   std::vector<Stop> order_;
+  bool keyboardUsed_ = false;
 };
 
 }  // namespace win32

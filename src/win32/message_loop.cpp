@@ -20,7 +20,7 @@ int RunMessageLoop(const FormWindowClass& forms) {
     if (result == 0) return static_cast<int>(msg.wParam);
     if (result == -1) return 1;
     if (IsNavigationCandidate(msg)) {
-      const Win32Window* window = forms.WindowOf(::GetAncestor(msg.hwnd, GA_ROOT));
+      Win32Window* window = forms.WindowOf(::GetAncestor(msg.hwnd, GA_ROOT));
       if (window && window->HandleNavigationKey(msg)) continue;
     }
     ::TranslateMessage(&msg);

@@ -12,8 +12,18 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance, ComApartment& com)
       windowClass_(instance),
       icons_(instance),
       pictures_(instance, com),
+      accessibility_(com),
       // Broadcast by the shell when the taskbar starts (again).
-      taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
+      taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {
+  ReadHighContrast();
+}
+
+void Win32Toolkit::ReadHighContrast() {
+  HIGHCONTRASTW setting{};
+  setting.cbSize = sizeof setting;
+  highContrast_ = ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+                  (setting.dwFlags & HCF_HIGHCONTRASTON);
+}
 
 std::unique_ptr<ui::Window> Win32Toolkit::CreateFormWindow(const ui::WindowLayout& layout,
                                                            ui::FormEvents& events) {

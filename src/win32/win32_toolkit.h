@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "ui/toolkit.h"
+#include "win32/accessible_properties.h"
 #include "win32/brush_cache.h"
 #include "win32/font_cache.h"
 #include "win32/form_window_class.h"
@@ -17,7 +18,8 @@ namespace win32 {
 class Win32Toolkit final : public ui::Toolkit {
  public:
   // Throws std::runtime_error when the windows' class cannot be registered.
-  // The pictures' decoder enters `com` when it starts.
+  // The pictures' decoder and the accessibility service enter `com` when
+  // they start.
   Win32Toolkit(HINSTANCE instance, ComApartment& com);
   Win32Toolkit(const Win32Toolkit&) = delete;
   Win32Toolkit& operator=(const Win32Toolkit&) = delete;
@@ -40,6 +42,11 @@ class Win32Toolkit final : public ui::Toolkit {
   IconCache& Icons() { return icons_; }
   BrushCache& Brushes() { return brushes_; }
   PictureCache& Pictures() { return pictures_; }
+  AccessibleProperties& Accessibility() { return accessibility_; }
+  // The user's high-contrast setting, as last read.
+  bool HighContrast() const { return highContrast_; }
+  // Reads it again, after the system reported a change of settings.
+  void ReadHighContrast();
   const FormWindowClass& WindowClass() const { return windowClass_; }
   UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
   // The program runs while any of its windows is loaded, shown or not.
@@ -58,6 +65,8 @@ class Win32Toolkit final : public ui::Toolkit {
   IconCache icons_;
   BrushCache brushes_;
   PictureCache pictures_;
+  AccessibleProperties accessibility_;
+  bool highContrast_ = false;
   UINT taskbarCreated_;
   int loadedWindows_ = 0;
 };

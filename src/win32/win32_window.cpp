@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ui/keyboard_route.h"
 #include "win32/command_ids.h"
 #include "win32/deferred_set_up.h"
 #include "win32/test_faults.h"
@@ -71,6 +72,7 @@ void Win32Window::Build() {
   controls_ = BuildControls(layout_, BuildContext());
   AddToolTips();
   SetUpKeyboard();
+  ListenToControls();
 }
 
 ControlBuildContext Win32Window::BuildContext() {
@@ -113,12 +115,22 @@ void Win32Window::AddToolTips() {
 
 void Win32Window::SetUpKeyboard() {
   std::vector<KeyboardNavigator::Stop> order;
-  for (int id : controls_.TabOrder()) {
+  for (int id : ui::KeyboardOrder(layout_)) {
     const Control& control = controls_.At(id);
-    order.push_back(
-        {control.hwnd, control.Kind() == ui::ControlKind::OptionButton, control.layout->parent});
+    order.push_back({id, control.hwnd, control.Kind(), control.layout->parent});
   }
-  navigator_ = std::make_unique<KeyboardNavigator>(hwnd_, std::move(order));
+  navigator_ = std::make_unique<KeyboardNavigator>(hwnd_, layout_, std::move(order));
+}
+
+// Links hand their mouse moves to the form; controls that assistive
+// technology asks about first are those that it then needs names for.
+void Win32Window::ListenToControls() {
+  for (const Control& control : controls_.All()) {
+    if (!control.hwnd || !(IsOwnerDrawn(control.Kind()) || control.layout->accessibleName))
+      continue;
+    ListenToControl(control.hwnd, *this);
+    if (HWND field = ComboEditOf(control)) ListenToControl(field, *this);
+  }
 }
 
 void Win32Window::Destroy() {

@@ -14,6 +14,7 @@
 #include "ui/layout.h"
 #include "ui/life_cycle_window.h"
 #include "win32/control_builder.h"
+#include "win32/control_subclass.h"
 #include "win32/controls.h"
 #include "win32/handles.h"
 #include "win32/keyboard_navigation.h"
@@ -24,7 +25,7 @@ namespace win32 {
 
 class Win32Toolkit;
 
-class Win32Window final : public ui::LifeCycleWindow {
+class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
  public:
   // Creates the window hidden. Throws std::runtime_error when the window or
   // one of its controls cannot be created.
@@ -37,7 +38,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   void Attach(HWND hwnd) { hwnd_ = hwnd; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // For the message loop: Tab, arrow and access keys of this window.
-  bool HandleNavigationKey(const MSG& msg) const { return navigator_ && navigator_->Handle(msg); }
+  bool HandleNavigationKey(const MSG& msg) { return navigator_ && navigator_->Handle(msg); }
 
   // ui::Window
   ui::Handle Hwnd() const override { return reinterpret_cast<ui::Handle>(hwnd_); }
@@ -86,6 +87,7 @@ class Win32Window final : public ui::LifeCycleWindow {
   void AddToolTips();
   void SetUpKeyboard();
   void AdoptOwnDpi();
+  void ListenToControls();
   // Destroys the native window, if any, and stops counting it as loaded.
   void Destroy();
   void DestroyNative() override { Destroy(); }
@@ -104,11 +106,18 @@ class Win32Window final : public ui::LifeCycleWindow {
   void OnDoubleClick(LPARAM lParam);
   void OnMouseMove(WPARAM wParam, LPARAM lParam);
   HBRUSH OnControlColor(HDC dc, HWND child);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  void OnSystemColorsChanged();
   void OnTaskbarCreated();
   void OnTimeChange();
   LRESULT OnPowerBroadcast(WPARAM event);
   void OnDpiChanged(ui::Dpi dpi, const RECT& suggested);
   void AfterDpiChange();
+  void OnDestroy();
+
+  // ControlListener
+  void OnControlMouseMove(HWND control, WPARAM wParam, LPARAM lParam) override;
+  void OnAccessibilityQuery() override;
 
   ControlBuildContext BuildContext();
   RECT OuterRect() const;
@@ -119,6 +128,8 @@ class Win32Window final : public ui::LifeCycleWindow {
   void SaveFocus();
   bool RestoreFocus();
   COLORREF FormBackColor() const;
+  // Repaints the form's own surface in `area` (nullptr: all of it), and the
+  // owner-drawn controls that show it.
   void Repaint(const RECT* area);
 
   Win32Toolkit& toolkit_;
@@ -135,7 +146,8 @@ class Win32Window final : public ui::LifeCycleWindow {
   std::unique_ptr<KeyboardNavigator> navigator_;
   std::uint32_t backColor_;
 
-  bool counted_ = false;  // in the toolkit's count of loaded windows
+  bool counted_ = false;    // in the toolkit's count of loaded windows
+  bool annotated_ = false;  // names and roles given to assistive technology
   // The window state asked for while hidden; it takes effect when shown.
   std::optional<ui::WindowState> pendingState_;
   HWND lastFocus_ = nullptr;

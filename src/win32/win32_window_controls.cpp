@@ -31,7 +31,8 @@ bool IsCheckable(ui::ControlKind kind) {
 std::string Win32Window::Text(int id) const {
   if (id == ui::kForm) return hwnd_ ? WindowText(hwnd_) : layout_.caption;
   const Control& control = controls_.At(id);
-  if (control.Kind() == ui::ControlKind::Label) return control.caption;
+  if (control.Kind() == ui::ControlKind::Label || control.Kind() == ui::ControlKind::Link)
+    return control.caption;
   return control.hwnd ? WindowText(control.hwnd) : std::string();
 }
 
@@ -44,9 +45,12 @@ void Win32Window::SetText(int id, const std::string& text) {
   if (control.Kind() == ui::ControlKind::Label) {
     control.caption = text;
     Repaint(&control.rect);
-  } else if (control.hwnd) {
-    ::SetWindowTextW(control.hwnd, Widen(text).c_str());
+    return;
   }
+  // A link's window text is its name for assistive technology.
+  if (control.Kind() == ui::ControlKind::Link) control.caption = text;
+  if (control.hwnd) ::SetWindowTextW(control.hwnd, Widen(text).c_str());
+  if (control.Kind() == ui::ControlKind::Link) Repaint(&control.rect);
 }
 
 int Win32Window::Value(int id) const {
@@ -144,7 +148,13 @@ void Win32Window::SetPicture(int id, ui::PictureRef picture) {
 }
 
 void Win32Window::Repaint(const RECT* area) {
-  if (hwnd_) ::InvalidateRect(hwnd_, area, FALSE);
+  if (!hwnd_) return;
+  ::InvalidateRect(hwnd_, area, FALSE);
+  RECT overlap{};
+  for (const Control& control : controls_.All())
+    if (control.hwnd && IsOwnerDrawn(control.Kind()) &&
+        (!area || ::IntersectRect(&overlap, area, &control.rect)))
+      ::InvalidateRect(control.hwnd, nullptr, FALSE);
 }
 
 void Win32Window::AddItem(int comboId, const std::string& item) {

@@ -1,13 +1,17 @@
 // The message side of Win32Window: one named method per message.
 #include <windows.h>
 #include <windowsx.h>
+// After windows.h, which it builds on.
+#include <oleacc.h>
 
+#include "ui/box_colors.h"
 #include "ui/window_geometry.h"
 #include "win32/colors.h"
 #include "win32/command_ids.h"
 #include "win32/deferred_set_up.h"
 #include "win32/form_painter.h"
 #include "win32/handles.h"
+#include "win32/text.h"
 #include "win32/win32_toolkit.h"
 #include "win32/win32_window.h"
 
@@ -55,6 +59,9 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMECHANGE:
       OnTimeChange();
       return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      break;
     case WM_NCDESTROY: {
       HWND hwnd = hwnd_;
       OnNcDestroy();
@@ -68,6 +75,7 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SETTINGCHANGE:
       if (wParam == SPI_SETWORKAREA) toolkit_.DesktopChanged();
+      if (wParam == SPI_SETHIGHCONTRAST) OnSystemColorsChanged();
       break;
     case WM_POWERBROADCAST:
       return OnPowerBroadcast(wParam);
@@ -127,6 +135,15 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       GiveIconToWindow();
       DecodePictures(picture_, controls_);
       return 0;
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_SYSCOLORCHANGE:
+      OnSystemColorsChanged();
+      break;
+    case WM_GETOBJECT:
+      OnAccessibilityQuery();
+      break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -234,6 +251,8 @@ void Win32Window::OnControlClicked(Control& control) {
   switch (control.Kind()) {
     case ui::ControlKind::CommandButton:
     case ui::ControlKind::CheckBox:
+    case ui::ControlKind::Link:
+    case ui::ControlKind::PictureButton:
       Events().Click(id);
       return;
     case ui::ControlKind::OptionButton:
@@ -310,17 +329,15 @@ HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
   COLORREF fore = 0;
   switch (control->Kind()) {
     case ui::ControlKind::TextBox:
-    case ui::ControlKind::ComboBox:
-      // Left to the system unless the layout asks for colours, so that a
-      // disabled box looks disabled.
-      if (control->backColor == ui::kDefaultColor &&
-          control->layout->foreColor == ui::kDefaultColor)
-        return nullptr;
-      back = ResolveColor(control->backColor, ::GetSysColor(COLOR_WINDOW));
-      fore = ::IsWindowEnabled(control->hwnd)
-                 ? ResolveColor(control->layout->foreColor, ::GetSysColor(COLOR_WINDOWTEXT))
-                 : ::GetSysColor(COLOR_GRAYTEXT);
+    case ui::ControlKind::ComboBox: {
+      const ui::BoxColors colors =
+          ui::ChooseBoxColors(control->backColor, control->layout->foreColor,
+                              ::IsWindowEnabled(control->hwnd), toolkit_.HighContrast());
+      if (colors.system) return nullptr;
+      back = ResolveColor(colors.back, ::GetSysColor(COLOR_WINDOW));
+      fore = ResolveColor(colors.fore, ::GetSysColor(COLOR_WINDOWTEXT));
       break;
+    }
     case ui::ControlKind::CommandButton:
       if (control->backColor == ui::kDefaultColor) return nullptr;
       back = ResolveColor(control->backColor, ::GetSysColor(COLOR_BTNFACE));
@@ -352,6 +369,58 @@ LRESULT Win32Window::OnPowerBroadcast(WPARAM event) {
   toolkit_.DesktopChanged();
   if (Live()) Events().Resumed();
   return TRUE;
+}
+
+void Win32Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const Control* control = controls_.Find(item.hwndItem);
+  if (!control || !IsOwnerDrawn(control->Kind())) return;
+  const FormSurface surface{FormBackColor(), picture_, controls_, dpi_};
+  PaintOwnerDrawn(item.hDC, surface, *control, (item.itemState & ODS_FOCUS) != 0,
+                  navigator_ && navigator_->ShowsFocus());
+}
+
+// High contrast turned on or off, or the system colours changed: boxes
+// drawn in the user's colours follow at once.
+void Win32Window::OnSystemColorsChanged() {
+  toolkit_.ReadHighContrast();
+  ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Win32Window::OnControlMouseMove(HWND child, WPARAM wParam, LPARAM lParam) {
+  const Control* control = controls_.Find(child);
+  if (!control || !Live()) return;
+  const POINT point = PointOf(lParam);
+  Events().MouseMove(control->layout->id, ButtonsOf(wParam), ShiftOf(wParam), ToScaleX(point.x),
+                     ToScaleY(point.y));
+}
+
+// Set once, when assistive technology first asks about the window or one of
+// its controls: the program pays nothing for them while nobody asks.
+void Win32Window::OnAccessibilityQuery() {
+  if (annotated_ || !hwnd_) return;
+  annotated_ = true;
+  AccessibleProperties& properties = toolkit_.Accessibility();
+  for (const Control& control : controls_.All()) {
+    if (!control.hwnd) continue;
+    if (const char* name = control.layout->accessibleName) {
+      properties.SetName(control.hwnd, Widen(name));
+      // Focus rests in a combo box's edit field: it carries the name too.
+      if (HWND field = ComboEditOf(control)) properties.SetName(field, Widen(name));
+    }
+    if (control.Kind() == ui::ControlKind::Link) properties.SetRole(control.hwnd, ROLE_SYSTEM_LINK);
+  }
+}
+
+// The controls are still there: what was set on them goes with them.
+void Win32Window::OnDestroy() {
+  if (!annotated_) return;
+  AccessibleProperties& properties = toolkit_.Accessibility();
+  for (const Control& control : controls_.All()) {
+    if (!control.hwnd) continue;
+    if (control.layout->accessibleName || control.Kind() == ui::ControlKind::Link)
+      properties.Clear(control.hwnd);
+    if (HWND field = ComboEditOf(control)) properties.Clear(field);
+  }
 }
 
 void Win32Window::OnTaskbarCreated() {

@@ -265,14 +265,15 @@ class AlarmDialogTests(pw.TestCase):
         caption = info["client"][1] - top  # frame and title bar
         self.x.click(right - caption // 2, top + caption // 2)
 
-    def test_close_box_and_cancel_hide_it_and_it_reopens_as_left(self):
+    def test_close_box_cancel_and_escape_hide_it_and_it_reopens_as_left(self):
         dialog = self.open_dialog()
         dialog.choose_mode(OPTION2)
         dialog.type_into(CBO_HOUR, "7")
         dialog.click(CHECK1, dx=6)
         pw.wait_until(lambda: not dialog.checked(CHECK1), message="the box to be unchecked")
         for close in (lambda: self.click_close_box(dialog),
-                      lambda: dialog.click(CMD_CANCEL)):
+                      lambda: dialog.click(CMD_CANCEL),
+                      lambda: self.driver.keys(pw.VK_ESCAPE)):  # Cancel's key
             close()
             pw.wait_until(lambda: not self.driver.info(dialog.hwnd)["visible"],
                           message="the dialog to hide")
@@ -349,6 +350,28 @@ class AlarmFiringTests(pw.TestCase):
         return shots[-1]
 
     def test_short_countdown_fires_the_alert_which_its_close_picture_closes(self):
+        def click_close_picture(app, alert, left, top):
+            self.x.click(left + ALERT_CLOSE_PICTURE[0], top + ALERT_CLOSE_PICTURE[1])
+        self.fire_and_close_alert(click_close_picture)
+
+    def test_escape_closes_the_alert_and_enter_does_not(self):
+        def escape(app, alert, left, top):
+            # The menu's pictures took the keyboard from the alert, which had
+            # it when it opened.
+            self.driver.activate(alert)
+            pw.wait_until(lambda: self.driver.focus()["active"] == alert,
+                          message="the alert to be active")
+            close = self.driver.children(alert)
+            self.assertEqual([self.driver.accessible(c["hwnd"])["name"] for c in close], ["Close"])
+            # Keys meant for another window as the alert opens leave it open.
+            self.driver.keys(pw.VK_RETURN, pw.VK_SPACE, pw.VK_TAB, pw.VK_RETURN)
+            app.assert_nothing_appears()
+            self.driver.keys(pw.VK_ESCAPE)
+        self.fire_and_close_alert(escape)
+
+    def fire_and_close_alert(self, close_alert):
+        """Fires a short countdown, closes the alert with `close_alert(app,
+        alert, left, top)`, and checks what closing it does."""
         app = self.start_app()
         at_start = self.popup_picture(app)
         dialog = AlarmDialog(self, app)
@@ -367,6 +390,7 @@ class AlarmFiringTests(pw.TestCase):
         app.press_ok(box)
         pw.wait_until(lambda: not self.driver.info(dialog.hwnd)["visible"],
                       message="the dialog to hide")
+        self.assertEqual(self.driver.foreground(), alert)  # the keyboard goes to it
 
         info = app.wait_settled(alert)
         screen = self.driver.screen()
@@ -382,7 +406,7 @@ class AlarmFiringTests(pw.TestCase):
         self.assertEqual(info["pid"], app.pid)
         while_alerting = self.popup_picture(app)
 
-        self.x.click(left + ALERT_CLOSE_PICTURE[0], top + ALERT_CLOSE_PICTURE[1])
+        close_alert(app, alert, left, top)
         pw.wait_until(lambda: not self.driver.info(alert)["exists"],
                       message="the alert to be unloaded")
         self.assertTrue(app.running())

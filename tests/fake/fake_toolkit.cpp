@@ -164,6 +164,16 @@ void FakeWindow::SetValue(int id, int value) {
 bool FakeWindow::Enabled(int id) const { return Control(id).enabled; }
 void FakeWindow::SetEnabled(int id, bool enabled) { Control(id).enabled = enabled; }
 void FakeWindow::SetFocus(int id) { focus_ = id; }
+
+// The toolkit's own routing, with the control state this fake keeps.
+void FakeWindow::PressKey(ui::NavigationKey key) {
+  const ui::KeyAction action =
+      ui::RouteKey(layout_, focus_, key,
+                   {.available = [this](int id) { return Control(id).enabled; },
+                    .selected = [this](int id) { return Control(id).value != 0; }});
+  if (action.kind == ui::KeyAction::Kind::Focus) focus_ = action.control;
+  if (action.kind == ui::KeyAction::Kind::Click && Live()) Events().Click(action.control);
+}
 void FakeWindow::SetBackColor(int id, std::uint32_t color) { Control(id).backColor = color; }
 std::uint32_t FakeWindow::BackColor(int id) const { return Control(id).backColor; }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fake/fake_monitors.h"
+#include "ui/keyboard_route.h"
 #include "ui/layout_at_dpi.h"
 #include "ui/life_cycle_window.h"
 #include "ui/toolkit.h"
@@ -54,6 +55,8 @@ class FakeWindow : public ui::LifeCycleWindow {
   ui::FormEvents& Events() { return LifeCycleWindow::Events(); }
   const ui::WindowLayout& Layout() const { return layout_; }
   int FocusedControl() const { return focus_; }
+  // The user presses `key` while the window has the keyboard.
+  void PressKey(ui::NavigationKey key);
   int IdOf(const std::string& controlOrMenuName) const;
 
   // ui::Window

@@ -27,6 +27,8 @@ std::string CmdSend(const Args& args);
 std::string CmdRegisteredMessage(const Args& args);
 std::string CmdClick(const Args& args);
 std::string CmdKey(const Args& args);
+std::string CmdKeys(const Args& args);
+std::string CmdActivate(const Args& args);
 std::string CmdChars(const Args& args);
 std::string CmdClose(const Args& args);
 std::string CmdMove(const Args& args);
@@ -38,6 +40,9 @@ std::string CmdEndSession(const Args& args);
 std::string CmdSuspend(const Args& args);
 std::string CmdResume(const Args& args);
 std::string CmdLocalTime(const Args& args);
+
+// What assistive technology is told about a window.
+std::string CmdAccessible(const Args& args);
 
 // The notification area.
 std::string CmdTray(const Args& args);

@@ -1,5 +1,6 @@
 // Commands that act on windows the way the shell or a user's input would.
 #include <cstdint>
+#include <vector>
 
 #include "driver/commands.h"
 #include "driver/json.h"
@@ -49,6 +50,17 @@ const char* CursorShape(HCURSOR cursor) {
   return "other";
 }
 
+// The window that a click at client point `at` of `hwnd` reaches: the
+// deepest visible child there, or `hwnd` itself; `at` becomes its point.
+HWND WindowUnder(HWND hwnd, POINT& at) {
+  for (;;) {
+    const HWND child = ChildWindowFromPointEx(hwnd, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == hwnd) return hwnd;
+    MapWindowPoints(hwnd, child, &at, 1);
+    hwnd = child;
+  }
+}
+
 }  // namespace
 
 // post HWND MSG [WPARAM] [LPARAM]: queues a message; true if it was queued.
@@ -82,10 +94,12 @@ std::string CmdSend(const Args& args) {
 }
 
 // click HWND X Y [left|right|middle] [single|double]: the mouse messages of a
-// click at client pixel (X, Y), posted to the window.
+// click at client pixel (X, Y), posted to the window there (HWND or a child
+// of it, as the system routes a real click).
 std::string CmdClick(const Args& args) {
-  const HWND hwnd = WindowArg(args, 1);
-  const LPARAM at = MAKELPARAM(IntArg(args, 2), IntArg(args, 3));
+  POINT point{static_cast<LONG>(IntArg(args, 2)), static_cast<LONG>(IntArg(args, 3))};
+  const HWND hwnd = WindowUnder(WindowArg(args, 1), point);
+  const LPARAM at = MAKELPARAM(point.x, point.y);
   const ButtonMessages b = ButtonArg(args, 4);
   const std::string count = args.size() > 5 ? args[5] : "single";
   if (count != "single" && count != "double") throw CommandError("click: bad count " + count);
@@ -103,6 +117,41 @@ std::string CmdKey(const Args& args) {
   const LPARAM down = 1 | static_cast<LPARAM>(scan << 16);
   const LPARAM up = down | (static_cast<LPARAM>(3) << 30);
   return Post(hwnd, WM_KEYDOWN, vk, down) && Post(hwnd, WM_KEYUP, vk, up) ? "true" : "false";
+}
+
+// keys COMBO...: real key presses through SendInput, as the keyboard makes
+// them, for whatever window has the focus. A COMBO is virtual-key codes
+// joined by "+" ("0x10+0x09" is Shift+Tab): pressed in order, released in
+// reverse. The number of input events the system took.
+std::string CmdKeys(const Args& args) {
+  std::vector<INPUT> events;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    std::vector<WORD> combo;
+    std::size_t start = 0;
+    for (std::size_t plus = 0; plus != std::string::npos; start = plus + 1) {
+      plus = args[i].find('+', start);
+      combo.push_back(
+          static_cast<WORD>(std::stoll(args[i].substr(start, plus - start), nullptr, 0)));
+    }
+    const auto key = [&](WORD vk, bool up) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = vk;
+      input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+      input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+      events.push_back(input);
+    };
+    for (WORD vk : combo) key(vk, false);
+    for (auto it = combo.rbegin(); it != combo.rend(); ++it) key(*it, true);
+  }
+  if (events.empty()) throw CommandError("keys: no keys");
+  return std::to_string(SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT)));
+}
+
+// activate HWND: brings the window to the foreground, as a user switching to
+// it would; true if the system did.
+std::string CmdActivate(const Args& args) {
+  return SetForegroundWindow(WindowArg(args, 1)) ? "true" : "false";
 }
 
 // chars HWND TEXT: WM_CHAR for every UTF-16 unit of TEXT (typing into an edit box).

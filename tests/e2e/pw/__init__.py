@@ -54,11 +54,12 @@ from .app import App
 from .constants import (REPO, SCREEN_WIDTH, SCREEN_HEIGHT, TRAY_TIP, NOTE_TITLE, ABOUT_TITLE,
                         FORM1_TITLE, TRAY_ICON_ID, X_HAND_CURSOR, X_ARROW_CURSOR, WM_CLOSE,
                         WM_COMMAND, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
-                        WM_RBUTTONDOWN, WM_RBUTTONUP, VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT,
-                        VK_DOWN, WS_BORDER, WS_DLGFRAME, WS_THICKFRAME, WS_EX_TOOLWINDOW,
-                        WS_EX_LAYERED, WS_EX_TOPMOST, LWA_COLORKEY, IDOK, POPUP_NEW_NOTE,
-                        POPUP_ALARM_ME, POPUP_CHANGE_STYLE, POPUP_TUTORIALS, POPUP_ABOUT,
-                        POPUP_EXIT, TRAY_WINDOW_CLASS, TRAY_ICON_CLASS)
+                        WM_RBUTTONDOWN, WM_RBUTTONUP, VK_TAB, VK_RETURN, VK_SHIFT, VK_ESCAPE,
+                        VK_SPACE, VK_LEFT, VK_RIGHT, VK_DOWN, WS_BORDER, WS_DLGFRAME,
+                        WS_THICKFRAME, WS_EX_TOOLWINDOW, WS_EX_LAYERED, WS_EX_TOPMOST,
+                        LWA_COLORKEY, IDOK, POPUP_NEW_NOTE, POPUP_ALARM_ME, POPUP_CHANGE_STYLE,
+                        POPUP_TUTORIALS, POPUP_ABOUT, POPUP_EXIT, TRAY_WINDOW_CLASS,
+                        TRAY_ICON_CLASS)
 from .driver import Driver, DriverError
 from .session import SKIP_EXIT_CODE, SessionSkipped, WineSession, session_from_environment
 from .testcase import TestCase, main
@@ -69,11 +70,12 @@ from .xserver import XServer
 __all__ = ["REPO", "SCREEN_WIDTH", "SCREEN_HEIGHT", "TRAY_TIP", "NOTE_TITLE", "ABOUT_TITLE",
            "FORM1_TITLE", "TRAY_ICON_ID", "X_HAND_CURSOR", "X_ARROW_CURSOR", "WM_CLOSE",
            "WM_COMMAND", "WM_MOUSEMOVE", "WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_LBUTTONDBLCLK",
-           "WM_RBUTTONDOWN", "WM_RBUTTONUP", "VK_RETURN", "VK_ESCAPE", "VK_LEFT", "VK_RIGHT",
-           "VK_DOWN", "WS_BORDER", "WS_DLGFRAME", "WS_THICKFRAME", "WS_EX_TOOLWINDOW",
-           "WS_EX_LAYERED", "WS_EX_TOPMOST", "LWA_COLORKEY", "IDOK", "POPUP_NEW_NOTE",
-           "POPUP_ALARM_ME", "POPUP_CHANGE_STYLE", "POPUP_TUTORIALS", "POPUP_ABOUT", "POPUP_EXIT",
-           "TRAY_WINDOW_CLASS", "TRAY_ICON_CLASS", "App", "Driver", "DriverError",
-           "SKIP_EXIT_CODE", "SessionSkipped", "WineSession", "session_from_environment",
-           "TestCase", "main", "HarnessError", "borderless", "canonical_address", "client_size",
-           "pe_machine", "twips_to_pixels", "wait_until", "windows_path", "XServer"]
+           "WM_RBUTTONDOWN", "WM_RBUTTONUP", "VK_TAB", "VK_RETURN", "VK_SHIFT", "VK_ESCAPE",
+           "VK_SPACE", "VK_LEFT", "VK_RIGHT", "VK_DOWN", "WS_BORDER", "WS_DLGFRAME",
+           "WS_THICKFRAME", "WS_EX_TOOLWINDOW", "WS_EX_LAYERED", "WS_EX_TOPMOST",
+           "LWA_COLORKEY", "IDOK", "POPUP_NEW_NOTE", "POPUP_ALARM_ME", "POPUP_CHANGE_STYLE",
+           "POPUP_TUTORIALS", "POPUP_ABOUT", "POPUP_EXIT", "TRAY_WINDOW_CLASS", "TRAY_ICON_CLASS",
+           "App", "Driver", "DriverError", "SKIP_EXIT_CODE", "SessionSkipped", "WineSession",
+           "session_from_environment", "TestCase", "main", "HarnessError", "borderless",
+           "canonical_address", "client_size", "pe_machine", "twips_to_pixels", "wait_until",
+           "windows_path", "XServer"]

@@ -107,6 +107,15 @@ class Driver:
         window and keyboard focus of the thread that owns it."""
         return self.call("focus")
 
+    def activate(self, hwnd):
+        """Brings the window to the foreground, as a user switching to it does."""
+        return self.call("activate", hwnd)
+
+    def accessible(self, hwnd):
+        """{name, role} of the window's client object, as a screen reader
+        reads them through Active Accessibility (name None if it has none)."""
+        return self.call("accessible", hwnd)
+
     def window_at(self, x, y):
         return self.call("windowat", x, y)
 
@@ -144,11 +153,19 @@ class Driver:
         return self.call("endsession", pid, int(bool(ending)), lparam)
 
     def click(self, hwnd, x, y, button="left", count="single"):
-        """Posts the mouse messages of a click at client pixel (x, y)."""
+        """Posts the mouse messages of a click at client pixel (x, y) of the
+        window to the window there: the window itself or a child of it."""
         return self.call("click", hwnd, x, y, button, count)
 
     def key(self, hwnd, vk):
         return self.call("key", hwnd, vk)
+
+    def keys(self, *combos):
+        """Real key presses (SendInput) for the window with the focus; each
+        combo is a VK code or a tuple of them pressed together, such as
+        (VK_SHIFT, VK_TAB)."""
+        return self.call("keys", *("+".join(str(k) for k in (c if isinstance(c, tuple) else (c,)))
+                                   for c in combos))
 
     def chars(self, hwnd, text):
         return self.call("chars", hwnd, text)
