@@ -112,6 +112,11 @@ def memory_bytes(pid):
                 if k in ("VmRSS", "RssAnon", "RssFile")}
 
 
+def at(rect, position):
+    """Whether a window's rectangle starts within a pixel of a position."""
+    return abs(rect[0] - position[0]) <= 1 and abs(rect[1] - position[1]) <= 1
+
+
 class Note:
     def __init__(self, slot):
         self.slot = slot
@@ -140,6 +145,13 @@ class SoakRun:
 
     def wait(self, condition, message):
         return pw.wait_until(condition, TIMEOUT, interval=POLL, message=message)
+
+    def wait_quietly(self, condition):
+        try:
+            self.wait(condition, "")
+            return True
+        except TimeoutError:
+            return False
 
     def shown(self, title):
         found = self.app.windows(title=title, visible=True)
@@ -315,18 +327,19 @@ class SoakRun:
                                "did not start a drag")
         now = self.steady_position(hwnd)  # the motion may still be on its way
         start = (grab[0] + step - (now[0] - left), grab[1] - (now[1] - top))
+        want = (left + to[0] - start[0], top + to[1] - start[1])
         self.x.move(*to)
-        time.sleep(0.05)
+        # The release waits until the note has followed: the posted release
+        # below overtakes any motion the loop has not yet taken, which would
+        # end the drag short of where the pointer went.
+        followed = self.wait_quietly(lambda: at(self.driver.info(hwnd)["rect"], want))
         subprocess.run(["xdotool", "mouseup", "1"], env=self.x.env, check=True)
         # The move loop takes every mouse message of the thread, the tray
         # callbacks included, and posted messages overtake the real release;
         # a posted release ends the loop before anything posted later.
         self.driver.post(hwnd, pw.WM_LBUTTONUP, 0, NOTE_SURFACE[0] | NOTE_SURFACE[1] << 16)
-        want = (left + to[0] - start[0], top + to[1] - start[1])
-        try:
-            self.wait(lambda: (lambda r: abs(r[0] - want[0]) <= 1 and abs(r[1] - want[1]) <= 1)(
-                self.driver.info(hwnd)["rect"]), "the note to follow the drag")
-        except TimeoutError:
+        if not followed or not self.wait_quietly(
+                lambda: at(self.driver.info(hwnd)["rect"], want)):
             self.test.fail(f"dragged the note in slot {self.notes[hwnd].slot} from {grab} to "
                            f"{to}: it went from {(left, top)} to "
                            f"{self.driver.info(hwnd)['rect'][:2]}, not to {want}")
