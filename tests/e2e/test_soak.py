@@ -39,6 +39,7 @@ NOTE_CAP = 16  # notes at once; the warm-up reaches it, so the heap has been the
 # with what is on screen; it is printed, not held to the bound.
 GROWTH_LIMIT = 2 * 1024 * 1024
 TIMEOUT = 5.0
+LAUNCH_TIMEOUT = 20.0  # a browser is a new process, slow to start on a loaded machine
 POLL = 0.01
 
 ALARM_TITLE = "Alarm Me..."
@@ -146,9 +147,17 @@ class SoakRun:
     def wait(self, condition, message):
         return pw.wait_until(condition, TIMEOUT, interval=POLL, message=message)
 
-    def wait_quietly(self, condition):
+    def wait_launched(self):
+        """Until the browser has every page asked for: till then the program
+        may still be handling the click, and a click still queued would end
+        the move loop of a drag that starts meanwhile."""
+        pw.wait_until(lambda: len(self.test.session.browsed()) >= self.launches, LAUNCH_TIMEOUT,
+                      interval=POLL, message="the page to open")
+
+    def settles(self, condition, timeout=TIMEOUT):
+        """Whether `condition` comes true within `timeout` seconds."""
         try:
-            self.wait(condition, "")
+            pw.wait_until(condition, timeout, interval=POLL, message="")
             return True
         except TimeoutError:
             return False
@@ -332,14 +341,13 @@ class SoakRun:
         # The release waits until the note has followed: the posted release
         # below overtakes any motion the loop has not yet taken, which would
         # end the drag short of where the pointer went.
-        followed = self.wait_quietly(lambda: at(self.driver.info(hwnd)["rect"], want))
+        followed = self.settles(lambda: at(self.driver.info(hwnd)["rect"], want))
         subprocess.run(["xdotool", "mouseup", "1"], env=self.x.env, check=True)
         # The move loop takes every mouse message of the thread, the tray
         # callbacks included, and posted messages overtake the real release;
         # a posted release ends the loop before anything posted later.
         self.driver.post(hwnd, pw.WM_LBUTTONUP, 0, NOTE_SURFACE[0] | NOTE_SURFACE[1] << 16)
-        if not followed or not self.wait_quietly(
-                lambda: at(self.driver.info(hwnd)["rect"], want)):
+        if not followed or not self.settles(lambda: at(self.driver.info(hwnd)["rect"], want)):
             self.test.fail(f"dragged the note in slot {self.notes[hwnd].slot} from {grab} to "
                            f"{to}: it went from {(left, top)} to "
                            f"{self.driver.info(hwnd)['rect'][:2]}, not to {want}")
@@ -369,6 +377,7 @@ class SoakRun:
     def popup_tutorials(self):
         self.app.popup_command(pw.POPUP_TUTORIALS)
         self.launches += 1
+        self.wait_launched()
         return True
 
     def popup_about(self):
@@ -391,6 +400,7 @@ class SoakRun:
         if choice < 2:
             self.driver.click(about, *self.rng.choice(ABOUT_LINKS))
             self.launches += 1
+            self.wait_launched()
             return True
         if choice == 2:
             self.driver.click(about, *ABOUT_CLOSE)
@@ -547,6 +557,7 @@ class SoakRun:
         self.popup_about()
         self.driver.click(self.shown(pw.ABOUT_TITLE), *ABOUT_LINKS[0])
         self.launches += 1
+        self.wait_launched()
         self.driver.close_window(self.shown(pw.ABOUT_TITLE))
         self.popup_alarm()
         dialog = self.shown(ALARM_TITLE)
@@ -621,7 +632,7 @@ class Soak(pw.TestCase):
         self.assertTrue(run.tray_double_click())
         self.assertEqual([n.slot for n in run.notes.values()], [0])
         try:
-            self.wait_browsed(run.launches, timeout=20)
+            self.wait_browsed(run.launches, timeout=LAUNCH_TIMEOUT)
         finally:
             self.assertEqual(len(self.session.browsed()), run.launches, "web pages opened")
 
