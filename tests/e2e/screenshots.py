@@ -155,12 +155,19 @@ def tray_and_menu(app, driver, camera):
         pw.wait_until(lambda: len(app.popup_menus()) < len(open_menus), message="a menu to close")
 
 
-def notes(app, driver, x, camera):
+def typed_note(app, driver, x, camera, picture, left):
+    """A first note, wholly on the screen at `left`, with the guide's text,
+    photographed as `picture`; returns its window."""
     note = new_note(app, 1)
-    driver.move(note, 600, 100)  # wholly on the screen
+    driver.move(note, left, 100)
     app.wait_settled(note)
     type_into_note(driver, x, note, *NOTE_TEXT)
-    camera.take("note.png", driver.info(note)["rect"], see_through_black=True)
+    camera.take(picture, driver.info(note)["rect"], see_through_black=True)
+    return note
+
+
+def notes(app, driver, x, camera):
+    note = typed_note(app, driver, x, camera, "note.png", 600)
     driver.click(note, *NOTE_PAPER, "left", "double")
     pw.wait_until(lambda: pw.client_size(driver.info(note))[1] < 40, message="the roll-up")
     camera.take("rolled.png", app.wait_settled(note)["rect"], see_through_black=True)
@@ -208,11 +215,7 @@ def alarm(app, driver, x, camera):
 
 
 def scaled_note(app, driver, x, camera):
-    note = new_note(app, 1)
-    driver.move(note, 300, 100)  # wholly on the screen
-    app.wait_settled(note)
-    type_into_note(driver, x, note, *NOTE_TEXT)
-    camera.take("note150.png", driver.info(note)["rect"], see_through_black=True)
+    typed_note(app, driver, x, camera, "note150.png", 300)
 
 
 def about(app, driver, camera):
