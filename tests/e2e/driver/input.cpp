@@ -86,8 +86,7 @@ std::string CmdSend(const Args& args) {
   DWORD_PTR result = 0;
   const UINT timeout = static_cast<UINT>(IntArg(args, 5, kSendTimeoutMs));
   if (!SendMessageTimeoutW(WindowArg(args, 1), static_cast<UINT>(IntArg(args, 2)),
-                           WParamArg(args, 3), LParamArg(args, 4), SMTO_ABORTIFHUNG, timeout,
-                           &result)) {
+                           WParamArg(args, 3), LParamArg(args, 4), kSendFlags, timeout, &result)) {
     throw CommandError("send: no answer within " + std::to_string(timeout) + " ms");
   }
   return std::to_string(static_cast<LRESULT>(result));

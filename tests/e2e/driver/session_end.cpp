@@ -37,7 +37,7 @@ std::string CmdEndSession(const Args& args) {
   bool agreed = true;
   for (HWND hwnd : windows.found) {
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+    if (!SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, lParam, kSendFlags, kSendTimeoutMs,
                              &answer) ||
         !answer) {
       agreed = false;
@@ -45,8 +45,7 @@ std::string CmdEndSession(const Args& args) {
   }
   for (HWND hwnd : windows.found) {
     if (IsWindow(hwnd)) {
-      SendMessageTimeoutW(hwnd, WM_ENDSESSION, ending, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                          nullptr);
+      SendMessageTimeoutW(hwnd, WM_ENDSESSION, ending, lParam, kSendFlags, kSendTimeoutMs, nullptr);
     }
   }
   return JsonObject()

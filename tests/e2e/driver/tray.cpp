@@ -56,14 +56,14 @@ std::vector<ToolTip> ReadTools(HWND tooltip) {
       reinterpret_cast<wchar_t*>(static_cast<char*>(memory.Address()) + sizeof(TTTOOLINFOW));
 
   DWORD_PTR count = 0;
-  SendMessageTimeoutW(tooltip, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &count);
+  SendMessageTimeoutW(tooltip, TTM_GETTOOLCOUNT, 0, 0, kSendFlags, kSendTimeoutMs, &count);
   for (WPARAM i = 0; i < count; ++i) {
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
     DWORD_PTR found = 0;
     if (!memory.Write(0, &info, sizeof info) ||
         !SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remoteInfo),
-                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &found) ||
+                             kSendFlags, kSendTimeoutMs, &found) ||
         !found || !memory.Read(0, &info, sizeof info)) {
       continue;
     }
@@ -71,7 +71,7 @@ std::vector<ToolTip> ReadTools(HWND tooltip) {
     std::vector<wchar_t> text(kTipChars, L'\0');
     if (!memory.Write(0, &info, sizeof info) || !memory.Write(sizeof info, text.data(), 2) ||
         !SendMessageTimeoutW(tooltip, TTM_GETTEXTW, kTipChars, reinterpret_cast<LPARAM>(remoteInfo),
-                             SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr) ||
+                             kSendFlags, kSendTimeoutMs, nullptr) ||
         !memory.Read(sizeof info, text.data(), text.size() * sizeof(wchar_t))) {
       continue;
     }

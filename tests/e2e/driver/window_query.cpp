@@ -160,18 +160,18 @@ std::string CmdText(const Args& args) { return JsonString(TextOf(WindowArg(args,
 std::string CmdComboItems(const Args& args) {
   const HWND combo = WindowArg(args, 1);
   DWORD_PTR count = 0;
-  if (!SendMessageTimeoutW(combo, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &count) ||
+  if (!SendMessageTimeoutW(combo, CB_GETCOUNT, 0, 0, kSendFlags, kSendTimeoutMs, &count) ||
       static_cast<LRESULT>(count) == CB_ERR) {
     throw CommandError("comboitems: CB_GETCOUNT failed");
   }
   std::vector<std::string> items;
   for (WPARAM i = 0; i < count; ++i) {
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, i, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length);
+    SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, i, 0, kSendFlags, kSendTimeoutMs, &length);
     std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()),
-                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied);
+    SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()), kSendFlags,
+                        kSendTimeoutMs, &copied);
     item.resize(static_cast<LRESULT>(copied) == CB_ERR ? 0 : copied);
     items.push_back(JsonString(Narrow(item)));
   }

@@ -14,15 +14,14 @@ std::string ClassOf(HWND hwnd) {
 
 std::string TextOf(HWND hwnd) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                           &length)) {
+  if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, kSendFlags, kSendTimeoutMs, &length)) {
     if (!IsWindow(hwnd)) return {};
     throw CommandError("WM_GETTEXTLENGTH timed out");
   }
   std::vector<wchar_t> buffer(length + 1, L'\0');
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
-                           SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
+                           kSendFlags, kSendTimeoutMs, &copied)) {
     if (!IsWindow(hwnd)) return {};
     throw CommandError("WM_GETTEXT timed out");
   }
