@@ -147,12 +147,12 @@ class SoakRun:
     def wait(self, condition, message):
         return pw.wait_until(condition, TIMEOUT, interval=POLL, message=message)
 
-    def wait_launched(self):
-        """Until the browser has every page asked for: till then the program
-        may still be handling the click, and a click still queued would end
-        the move loop of a drag that starts meanwhile."""
-        pw.wait_until(lambda: len(self.test.session.browsed()) >= self.launches, LAUNCH_TIMEOUT,
-                      interval=POLL, message="the page to open")
+    def page_opens(self):
+        """Counts a page just asked for and waits until the browser has it:
+        till then the program may still be handling the click, and a click
+        still queued would end the move loop of a drag that starts meanwhile."""
+        self.launches += 1
+        self.test.wait_browsed(self.launches, LAUNCH_TIMEOUT, POLL)
 
     def settles(self, condition, timeout=TIMEOUT):
         """Whether `condition` comes true within `timeout` seconds."""
@@ -341,13 +341,16 @@ class SoakRun:
         # The release waits until the note has followed: the posted release
         # below overtakes any motion the loop has not yet taken, which would
         # end the drag short of where the pointer went.
-        followed = self.settles(lambda: at(self.driver.info(hwnd)["rect"], want))
+        def followed():
+            return at(self.driver.info(hwnd)["rect"], want)
+
+        followed_before_release = self.settles(followed)
         subprocess.run(["xdotool", "mouseup", "1"], env=self.x.env, check=True)
         # The move loop takes every mouse message of the thread, the tray
         # callbacks included, and posted messages overtake the real release;
         # a posted release ends the loop before anything posted later.
         self.driver.post(hwnd, pw.WM_LBUTTONUP, 0, NOTE_SURFACE[0] | NOTE_SURFACE[1] << 16)
-        if not followed or not self.settles(lambda: at(self.driver.info(hwnd)["rect"], want)):
+        if not followed_before_release or not self.settles(followed):
             self.test.fail(f"dragged the note in slot {self.notes[hwnd].slot} from {grab} to "
                            f"{to}: it went from {(left, top)} to "
                            f"{self.driver.info(hwnd)['rect'][:2]}, not to {want}")
@@ -376,8 +379,7 @@ class SoakRun:
 
     def popup_tutorials(self):
         self.app.popup_command(pw.POPUP_TUTORIALS)
-        self.launches += 1
-        self.wait_launched()
+        self.page_opens()
         return True
 
     def popup_about(self):
@@ -399,8 +401,7 @@ class SoakRun:
         choice = self.rng.randrange(4)
         if choice < 2:
             self.driver.click(about, *self.rng.choice(ABOUT_LINKS))
-            self.launches += 1
-            self.wait_launched()
+            self.page_opens()
             return True
         if choice == 2:
             self.driver.click(about, *ABOUT_CLOSE)
@@ -556,8 +557,7 @@ class SoakRun:
         self.popup_tutorials()
         self.popup_about()
         self.driver.click(self.shown(pw.ABOUT_TITLE), *ABOUT_LINKS[0])
-        self.launches += 1
-        self.wait_launched()
+        self.page_opens()
         self.driver.close_window(self.shown(pw.ABOUT_TITLE))
         self.popup_alarm()
         dialog = self.shown(ALARM_TITLE)

@@ -35,10 +35,10 @@ class TestCase(unittest.TestCase):
         self.addCleanup(app.stop)
         return app
 
-    def wait_browsed(self, count, timeout=10.0):
+    def wait_browsed(self, count, timeout=10.0, interval=0.05):
         """The browser log once it holds `count` addresses."""
         return wait_until(lambda: (lambda b: b if len(b) >= count else None)(
-            self.session.browsed()), timeout, message=f"{count} browser launch(es)")
+            self.session.browsed()), timeout, interval, message=f"{count} browser launch(es)")
 
 
 def main(dpi=None):
