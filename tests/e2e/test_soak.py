@@ -303,7 +303,6 @@ class SoakRun:
             return False
         left, top = self.driver.info(hwnd)["rect"][:2]
         grab = (left + NOTE_SURFACE[0], top + NOTE_SURFACE[1])
-        alert_before = self.shown(ALERT_TITLE)
         if not (0 <= grab[0] < pw.SCREEN_WIDTH and 0 <= grab[1] < pw.SCREEN_HEIGHT):
             return False
         if self.driver.window_at(*grab)["root"] != hwnd:
@@ -316,6 +315,7 @@ class SoakRun:
         # where the X server says.
         if self.x_window_at_pointer() != tuple(self.driver.info(hwnd)["rect"]):
             return False
+        alert_before = self.shown(ALERT_TITLE)
         # The window system's move loop measures from where the pointer is
         # when the loop starts, which may be a while after the press; so the
         # pointer wiggles until the note follows, which also tells where the
