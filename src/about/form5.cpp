@@ -27,8 +27,13 @@ void Form5::Click(int id) {
   }
 }
 
-void Form5::MouseMove(int id, int, int, double, double) {
-  if (id == kLabel2 || id == kLabel3 || id == kLabel5) ShowHandCursor(platform_);
+// Set when the window system asks for the pointer, rather than on mouse
+// moves: the system asks before each move and would put its arrow back in
+// between, and the pointer would flicker.
+bool Form5::SetPointer(int id) {
+  if (id != kLabel2 && id != kLabel3 && id != kLabel5) return false;
+  ShowHandCursor(platform_);
+  return true;
 }
 
 // The window goes with its state; the next opening builds it afresh and

@@ -24,7 +24,7 @@ class Form5 : public ui::Form {
   Form5(ui::Toolkit& toolkit, ui::Platform& platform, const ui::WebSite& site);
 
   void Click(int id) override;
-  void MouseMove(int id, int button, int shift, double x, double y) override;
+  bool SetPointer(int id) override;
 
  private:
   void Image1_Click();

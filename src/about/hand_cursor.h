@@ -6,7 +6,7 @@
 namespace about {
 
 // Makes the system's hand the current pointer. It lasts only until the window
-// system next sets the pointer, so the links call it on every mouse move.
+// system next asks for the pointer, so the links call it each time it asks.
 void ShowHandCursor(ui::Platform& platform);
 
 }  // namespace about

@@ -39,9 +39,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       platform.StopSound();
     });
     win32::Win32Clock clock;
+    // Before the first window, whose start may already open a message box.
+    const win32::KeyboardHook keys(toolkit.WindowClass());
     Program program(toolkit, platform, clock, PAPERWISP_SITE_ADDRESS);
     program.Start();
-    return win32::RunMessageLoop(toolkit.WindowClass());
+    return win32::RunMessageLoop(keys);
   } catch (const std::exception& error) {
     win32::ExitWithError(error.what());
   }

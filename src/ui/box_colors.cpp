@@ -8,8 +8,10 @@ namespace {
 constexpr std::uint32_t kSysGrayText = 0x80000011u;
 }
 
-BoxColors ChooseBoxColors(std::uint32_t back, std::uint32_t fore, bool enabled, bool highContrast) {
-  if (highContrast || (back == kDefaultColor && fore == kDefaultColor)) return {};
+BoxColors ChooseBoxColors(std::uint32_t back, std::uint32_t fore, bool enabled, bool highContrast,
+                          bool keyed) {
+  if (highContrast) back = fore = kDefaultColor;
+  if (back == kDefaultColor && fore == kDefaultColor && !keyed) return {};
   return {.system = false,
           .back = back == kDefaultColor ? kSysWindowBackground : back,
           .fore = !enabled                ? kSysGrayText

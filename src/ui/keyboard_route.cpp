@@ -106,4 +106,8 @@ KeyAction RouteKey(const WindowLayout& layout, int focused, NavigationKey key,
   return {};
 }
 
+bool WindowsTakeKeys(MessageLoop loop) {
+  return loop == MessageLoop::Main || loop == MessageLoop::ModalBox;
+}
+
 }  // namespace ui

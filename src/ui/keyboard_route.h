@@ -40,4 +40,15 @@ struct ControlsNow {
 KeyAction RouteKey(const WindowLayout& layout, int focused, NavigationKey key,
                    const ControlsNow& now);
 
+// The message loop that a key arrives in: the program's own, or one that
+// the system runs while a call of the program waits (a message box, a popup
+// menu, a window being dragged, ...).
+enum class MessageLoop { Main, ModalBox, Menu, Drag, Other };
+
+// Whether the windows' keys above are routed in `loop`. A message box lets
+// the program's other windows be used while it is open, and their keys work
+// there as anywhere; a menu or a drag owns the keyboard while it lasts
+// (Escape closes the menu or cancels the drag, arrows move it).
+bool WindowsTakeKeys(MessageLoop loop);
+
 }  // namespace ui

@@ -57,6 +57,14 @@ class FormEvents {
   virtual void MouseMove(int id, int button, int shift, double x, double y) {
     (void)id, (void)button, (void)shift, (void)x, (void)y;
   }
+  // The pointer rests over control `id` (kForm: the window's own surface)
+  // and the window system asks which pointer to show, as it does before
+  // every move of the mouse there: true when the form has set one; false
+  // leaves the pointer of the window's class.
+  virtual bool SetPointer(int id) {
+    (void)id;
+    return false;
+  }
   virtual void Timer(int id) { (void)id; }
   // The window's DPI changed (it moved to a monitor of another scale, or its
   // monitor's scale changed): what is chosen in pixels, icons among it, is

@@ -1,20 +1,24 @@
 #include "win32/colors.h"
 
+#include "ui/color_key.h"
 #include "ui/layout.h"
 
 namespace win32 {
 
-namespace {
-constexpr std::uint32_t kSystemColorFlag = 0x80000000u;
-constexpr std::uint32_t kSystemColorIndexMask = 0xFFu;
-constexpr std::uint32_t kRgbMask = 0x00FFFFFFu;
-}  // namespace
-
 COLORREF ResolveColor(std::uint32_t color, COLORREF fallback) {
   if (color == ui::kDefaultColor) return fallback;
-  if (color & kSystemColorFlag)
-    return ::GetSysColor(static_cast<int>(color & kSystemColorIndexMask));
-  return static_cast<COLORREF>(color & kRgbMask);
+  return static_cast<COLORREF>(ui::ToRgb(color, SystemColor));
+}
+
+std::uint32_t SystemColor(int index) { return ::GetSysColor(index); }
+
+std::optional<COLORREF> ColorKeyOf(HWND window) {
+  if (!window || !(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return std::nullopt;
+  COLORREF key = 0;
+  DWORD flags = 0;
+  if (!::GetLayeredWindowAttributes(window, &key, nullptr, &flags) || !(flags & LWA_COLORKEY))
+    return std::nullopt;
+  return key;
 }
 
 }  // namespace win32

@@ -22,6 +22,7 @@ using UniqueHandle = std::unique_ptr<std::remove_pointer_t<H>, HandleCloser<H, C
 
 using UniqueFont = UniqueHandle<HFONT, &::DeleteObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, &::DeleteObject>;
+using UniquePen = UniqueHandle<HPEN, &::DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, &::DeleteObject>;
 using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
 using UniqueMenu = UniqueHandle<HMENU, &::DestroyMenu>;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "win32/focus_cues.h"
+
 namespace win32 {
 
 namespace {
@@ -137,7 +139,7 @@ bool KeyboardNavigator::Route(ui::NavigationKey key, bool repeated) {
   if (action.kind == ui::KeyAction::Kind::None || !target) return false;
   if (repeated) return true;
   if (action.kind == ui::KeyAction::Kind::Focus) {
-    keyboardUsed_ = true;
+    ShowFocusCues(form_);
     FocusFromKeyboard(target->hwnd);
     return true;
   }
@@ -153,7 +155,7 @@ bool KeyboardNavigator::Route(ui::NavigationKey key, bool repeated) {
 bool KeyboardNavigator::Arrow(bool backwards) {
   const Stop* focused = Focused();
   if (!focused || focused->kind != ui::ControlKind::OptionButton) return false;
-  keyboardUsed_ = true;
+  ShowFocusCues(form_);
   const int count = static_cast<int>(order_.size());
   const int index = static_cast<int>(focused - order_.data());
   const int step = backwards ? count - 1 : 1;
@@ -175,7 +177,7 @@ bool KeyboardNavigator::AccessKey(wchar_t key) {
     if (!CanFocus(stop.hwnd) || !IsButton(stop.hwnd)) continue;
     const wchar_t access = AccessKeyOf(stop.hwnd);
     if (!access || Upper(access) != wanted) continue;
-    keyboardUsed_ = true;
+    ShowFocusCues(form_);
     ::SetFocus(stop.hwnd);
     ::SendMessageW(stop.hwnd, BM_CLICK, 0, 0);
     return true;

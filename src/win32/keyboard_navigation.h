@@ -36,10 +36,6 @@ class KeyboardNavigator {
   // Where the focus goes when the window is activated and no control of it
   // had the focus before; nullptr for none.
   HWND First() const;
-  // Focus rectangles show once the keyboard has moved the focus in this
-  // window: a mouse user sees the window as it has always been, whatever
-  // control a click or the window's opening gave the focus to.
-  bool ShowsFocus() const { return keyboardUsed_; }
 
  private:
   const Stop* Find(int id) const;
@@ -52,7 +48,6 @@ class KeyboardNavigator {
   HWND form_;
   const ui::WindowLayout& layout_;
   std::vector<Stop> order_;
-  bool keyboardUsed_ = false;
 };
 
 }  // namespace win32

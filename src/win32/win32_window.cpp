@@ -6,6 +6,7 @@
 #include "ui/keyboard_route.h"
 #include "win32/command_ids.h"
 #include "win32/deferred_set_up.h"
+#include "win32/focus_cues.h"
 #include "win32/test_faults.h"
 #include "win32/text.h"
 #include "win32/win32_toolkit.h"
@@ -148,6 +149,7 @@ void Win32Window::Show() {
                                                              : SW_SHOWNORMAL;
     pendingState_.reset();
   }
+  InitializeFocusCues(hwnd_);
   ::ShowWindow(hwnd_, command);
 }
 

@@ -16,6 +16,7 @@
 #include "win32/control_builder.h"
 #include "win32/control_subclass.h"
 #include "win32/controls.h"
+#include "win32/form_painter.h"
 #include "win32/handles.h"
 #include "win32/keyboard_navigation.h"
 #include "win32/menu_bar.h"
@@ -37,7 +38,8 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   // Entry points of the window procedure.
   void Attach(HWND hwnd) { hwnd_ = hwnd; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // For the message loop: Tab, arrow and access keys of this window.
+  // For the keyboard hook, in every message loop: Tab, arrow and access keys
+  // of this window.
   bool HandleNavigationKey(const MSG& msg) { return navigator_ && navigator_->Handle(msg); }
 
   // ui::Window
@@ -105,6 +107,7 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   void OnButtonUp(int button, WPARAM wParam, LPARAM lParam);
   void OnDoubleClick(LPARAM lParam);
   void OnMouseMove(WPARAM wParam, LPARAM lParam);
+  bool OnSetCursor(HWND under, WORD hitTest);
   HBRUSH OnControlColor(HDC dc, HWND child);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnSystemColorsChanged();
@@ -128,6 +131,8 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   void SaveFocus();
   bool RestoreFocus();
   COLORREF FormBackColor() const;
+  // What the window paints under its controls, and the key it keeps off.
+  FormSurface Surface() const;
   // Repaints the form's own surface in `area` (nullptr: all of it), and the
   // owner-drawn controls that show it.
   void Repaint(const RECT* area);
@@ -146,8 +151,9 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   std::unique_ptr<KeyboardNavigator> navigator_;
   std::uint32_t backColor_;
 
-  bool counted_ = false;    // in the toolkit's count of loaded windows
-  bool annotated_ = false;  // names and roles given to assistive technology
+  bool counted_ = false;     // in the toolkit's count of loaded windows
+  bool annotated_ = false;   // names and roles given to assistive technology
+  bool destroying_ = false;  // WM_DESTROY has come: nothing is given any more
   // The window state asked for while hidden; it takes effect when shown.
   std::optional<ui::WindowState> pendingState_;
   HWND lastFocus_ = nullptr;

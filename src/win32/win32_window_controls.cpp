@@ -137,6 +137,10 @@ COLORREF Win32Window::FormBackColor() const {
   return ResolveColor(backColor_, ::GetSysColor(COLOR_WINDOW));
 }
 
+FormSurface Win32Window::Surface() const {
+  return {FormBackColor(), picture_, controls_, dpi_, ColorKeyOf(hwnd_)};
+}
+
 ui::PictureRef Win32Window::GetPicture(int id) const {
   return id == ui::kForm ? picture_ : controls_.At(id).picture;
 }

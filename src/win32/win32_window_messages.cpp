@@ -5,10 +5,12 @@
 #include <oleacc.h>
 
 #include "ui/box_colors.h"
+#include "ui/color_key.h"
 #include "ui/window_geometry.h"
 #include "win32/colors.h"
 #include "win32/command_ids.h"
 #include "win32/deferred_set_up.h"
+#include "win32/focus_cues.h"
 #include "win32/form_painter.h"
 #include "win32/handles.h"
 #include "win32/text.h"
@@ -126,6 +128,9 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       OnMouseMove(wParam, lParam);
       return 0;
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
+      break;
     case WM_DPICHANGED:
       OnDpiChanged(ui::Dpi(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
       AfterDpiChange();
@@ -184,7 +189,7 @@ void Win32Window::OnPaint() {
   HDC dc = ::BeginPaint(hwnd_, &paint);
   RECT client{};
   ::GetClientRect(hwnd_, &client);
-  const FormSurface surface{FormBackColor(), picture_, controls_, dpi_};
+  const FormSurface surface = Surface();
   if (dc && !::IsRectEmpty(&client)) {
     // Drawn off screen first, so that overlapping pictures and labels do not
     // flicker.
@@ -322,17 +327,36 @@ void Win32Window::OnMouseMove(WPARAM wParam, LPARAM lParam) {
                      ToScaleY(point.y - origin.top));
 }
 
+// Asked for the pointer over its client area or over one of its controls
+// (a control's window asks its parent first), the form may choose it.
+bool Win32Window::OnSetCursor(HWND under, WORD hitTest) {
+  if (hitTest != HTCLIENT || !Live()) return false;
+  int id = ui::kForm;
+  if (under == hwnd_) {
+    POINT point{};
+    ::GetCursorPos(&point);
+    ::ScreenToClient(hwnd_, &point);
+    id = mouseOwner_ ? *mouseOwner_ : controls_.HitTest(point);
+  } else if (const Control* control = controls_.Find(under)) {
+    id = control->layout->id;
+  } else {
+    return false;
+  }
+  return Events().SetPointer(id);
+}
+
 HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
   Control* control = controls_.Find(child);
   if (!control) return nullptr;
+  const std::optional<COLORREF> key = ColorKeyOf(hwnd_);
   COLORREF back = 0;
   COLORREF fore = 0;
   switch (control->Kind()) {
     case ui::ControlKind::TextBox:
     case ui::ControlKind::ComboBox: {
-      const ui::BoxColors colors =
-          ui::ChooseBoxColors(control->backColor, control->layout->foreColor,
-                              ::IsWindowEnabled(control->hwnd), toolkit_.HighContrast());
+      const ui::BoxColors colors = ui::ChooseBoxColors(
+          control->backColor, control->layout->foreColor, ::IsWindowEnabled(control->hwnd),
+          toolkit_.HighContrast(), key.has_value());
       if (colors.system) return nullptr;
       back = ResolveColor(colors.back, ::GetSysColor(COLOR_WINDOW));
       fore = ResolveColor(colors.fore, ::GetSysColor(COLOR_WINDOWTEXT));
@@ -353,6 +377,8 @@ HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
     default:
       return nullptr;
   }
+  back = ui::OffKey(back, key);
+  fore = ui::OffKey(fore, key);
   ::SetTextColor(dc, fore);
   ::SetBkColor(dc, back);
   return toolkit_.Brushes().Get(back);
@@ -374,9 +400,7 @@ LRESULT Win32Window::OnPowerBroadcast(WPARAM event) {
 void Win32Window::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const Control* control = controls_.Find(item.hwndItem);
   if (!control || !IsOwnerDrawn(control->Kind())) return;
-  const FormSurface surface{FormBackColor(), picture_, controls_, dpi_};
-  PaintOwnerDrawn(item.hDC, surface, *control, (item.itemState & ODS_FOCUS) != 0,
-                  navigator_ && navigator_->ShowsFocus());
+  PaintOwnerDrawn(item.hDC, Surface(), *control, ShowsFocusCue(item));
 }
 
 // High contrast turned on or off, or the system colours changed: boxes
@@ -395,9 +419,12 @@ void Win32Window::OnControlMouseMove(HWND child, WPARAM wParam, LPARAM lParam) {
 }
 
 // Set once, when assistive technology first asks about the window or one of
-// its controls: the program pays nothing for them while nobody asks.
+// its controls: the program pays nothing for them while nobody asks. Never
+// once the window is being destroyed: its controls still answer questions
+// until they go, and what was set on them then would stay with handles that
+// the system gives to other windows later.
 void Win32Window::OnAccessibilityQuery() {
-  if (annotated_ || !hwnd_) return;
+  if (annotated_ || destroying_ || !hwnd_) return;
   annotated_ = true;
   AccessibleProperties& properties = toolkit_.Accessibility();
   for (const Control& control : controls_.All()) {
@@ -413,6 +440,7 @@ void Win32Window::OnAccessibilityQuery() {
 
 // The controls are still there: what was set on them goes with them.
 void Win32Window::OnDestroy() {
+  destroying_ = true;
   if (!annotated_) return;
   AccessibleProperties& properties = toolkit_.Accessibility();
   for (const Control& control : controls_.All()) {

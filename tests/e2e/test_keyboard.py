@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
 """The program without a mouse: the tray menu and the About window worked
-with real keys (SendInput), and what a screen reader learns through Active
-Accessibility. (The alert's keys are in test_alarm.py.)"""
+with real keys (SendInput), the alert's Escape while a message box runs its
+own loop, and what a screen reader learns through Active Accessibility.
+(The alert's keys in the program's own loop are in test_alarm.py.)"""
+
+import time
 
 import pw
+import test_alarm as alarm
 
 HOME, TUTORIALS, FEEDBACK = ("Visit the homepage of this product", "Tutorials about this product",
                              "Give us your feedback, we love it!")
@@ -49,6 +53,35 @@ class Keyboard(pw.TestCase):
         self.driver.keys(pw.VK_ESCAPE)
         pw.wait_until(lambda: not self.driver.info(about)["exists"],
                       message="Escape to close About")
+        self.assertTrue(app.running())
+
+    def test_escape_closes_the_alert_while_a_message_box_is_open(self):
+        """An alarm set for the current minute rings at once, while
+        "Alarm set successfully!" still waits for its OK: the keys reach
+        the alert through the message box's loop."""
+        app = self.start_app()
+        dialog = alarm.AlarmDialog(self, app)
+        dialog.choose_mode(alarm.OPTION2)
+        now = self.driver.local_time()
+        if now["second"] >= 45:  # too little of this minute left to set it
+            time.sleep(61 - now["second"])
+            now = self.driver.local_time()
+        dialog.type_into(alarm.CBO_HOUR, str(now["hour"]))
+        dialog.type_into(alarm.CBO_MINUTE, str(now["minute"]))
+        dialog.click(alarm.CMD_SET)
+        box = app.wait_message_box()
+        self.assertEqual(box["text"], "Alarm set successfully!")
+
+        alert = app.wait_window(title=alarm.ALERT_TITLE, timeout=5)
+        app.wait_settled(alert)
+        self.driver.activate(alert)
+        pw.wait_until(lambda: self.driver.foreground() == alert,
+                      message="the alert in the foreground")
+        self.driver.keys(pw.VK_ESCAPE)
+        pw.wait_until(lambda: not self.driver.info(alert)["exists"],
+                      message="Escape to close the alert")
+        self.assertTrue(self.driver.info(box["hwnd"])["exists"], "the box closed with the alert")
+        app.press_ok(box)
         self.assertTrue(app.running())
 
     def test_screen_reader_names(self):

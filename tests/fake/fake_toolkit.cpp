@@ -167,6 +167,8 @@ void FakeWindow::SetFocus(int id) { focus_ = id; }
 
 // The toolkit's own routing, with the control state this fake keeps.
 void FakeWindow::PressKey(ui::NavigationKey key) {
+  // A menu or a drag takes the keys itself while it lasts.
+  if (!ui::WindowsTakeKeys(toolkit_.CurrentLoop())) return;
   const ui::KeyAction action =
       ui::RouteKey(layout_, focus_, key,
                    {.available = [this](int id) { return Control(id).enabled; },
@@ -216,6 +218,7 @@ void FakeWindow::PopupMenu(int menuId) {
   Log("Popup");
   const int choice = toolkit_.nextPopupChoice;
   toolkit_.nextPopupChoice = 0;
+  if (toolkit_.onPopup) toolkit_.RunModalLoop(ui::MessageLoop::Menu, toolkit_.onPopup);
   if (choice) Events().Click(choice);
 }
 
@@ -244,8 +247,20 @@ ui::Dpi FakeToolkit::ScreenDpi() const {
 int FakeToolkit::ShowMessageBox(const std::string& text, int flags, const std::string& title) {
   msgBoxes.push_back({text, flags, title});
   log.push_back("MsgBox " + text);
-  if (onMsgBox) onMsgBox(msgBoxes.back());
+  const MsgBoxCall call = msgBoxes.back();  // a box opened meanwhile grows the list
+  if (onMsgBox) RunModalLoop(ui::MessageLoop::ModalBox, [&] { onMsgBox(call); });
   return 1;
+}
+
+void FakeToolkit::RunModalLoop(ui::MessageLoop loop, const std::function<void()>& body) {
+  loops_.push_back(loop);
+  try {
+    body();
+  } catch (...) {
+    loops_.pop_back();
+    throw;
+  }
+  loops_.pop_back();
 }
 
 void FakeToolkit::Terminate() {

@@ -171,8 +171,10 @@ class FakeToolkit : public ui::Toolkit {
   bool failWindowCreation = false;  // as when the desktop is out of handles
   std::vector<MsgBoxCall> msgBoxes;
   std::function<void(const MsgBoxCall&)> onMsgBox;  // runs while the box is "open"
-  // Menu item chosen by the next PopupMenu call (0: the menu is dismissed).
+  // Menu item chosen by the next PopupMenu call (0: the menu is dismissed),
+  // after `onPopup` has run while the menu is "open".
   int nextPopupChoice = 0;
+  std::function<void()> onPopup;
   std::vector<int> popups;  // menu ids shown as popups
   // One line per visible effect, in order ("Show Form2", "Hide Form3", ...).
   std::vector<std::string> log;
@@ -182,7 +184,15 @@ class FakeToolkit : public ui::Toolkit {
   int ShowMessageBox(const std::string& text, int flags, const std::string& title) override;
   void Terminate() override;
 
+  // The loop that keys arrive in: the program's own, or the system's modal
+  // loops that its calls run, innermost last.
+  ui::MessageLoop CurrentLoop() const {
+    return loops_.empty() ? ui::MessageLoop::Main : loops_.back();
+  }
+  void RunModalLoop(ui::MessageLoop loop, const std::function<void()>& body);
+
   std::vector<FakeWindow*> windows_;
+  std::vector<ui::MessageLoop> loops_;
   mutable FakeMonitors displays_;
   ui::Handle nextHandle_ = 0x1000;
 };

@@ -1,8 +1,11 @@
 // The keys every window answers: Tab and Shift+Tab through the tab order,
-// Enter on a button or link, Escape on the window's cancel control.
+// Enter on a button or link, Escape on the window's cancel control; in the
+// program's own message loop and in a message box's alike, while a menu
+// keeps them for itself.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "alarm/form3.h"
 #include "shell_running_program.h"
@@ -32,8 +35,12 @@ struct KeyCase {
 
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
 
+// What is open while the key is pressed, each running its own message loop.
+enum class During { Nothing, MessageBox, PopupMenu };
+using KeyInLoop = std::tuple<KeyCase, During>;
+
 class KeyboardRoutes : public testing_support::RunningProgram,
-                       public ::testing::WithParamInterface<KeyCase> {
+                       public ::testing::WithParamInterface<KeyInLoop> {
  protected:
   fake::FakeWindow& Open(Which which) {
     switch (which) {
@@ -61,17 +68,40 @@ class KeyboardRoutes : public testing_support::RunningProgram,
   }
 
   std::string AlarmCaption() { return Form1Window().MenuCaption(Form1Id("mnuAlarmMe")); }
+
+  void Press(fake::FakeWindow& window, NavigationKey key, During during) {
+    switch (during) {
+      case During::Nothing:
+        window.PressKey(key);
+        return;
+      case During::MessageBox:
+        // The confirmation of a set alarm is the box that stays open longest.
+        toolkit_.onMsgBox = [&](const fake::MsgBoxCall&) { window.PressKey(key); };
+        toolkit_.MsgBox("Alarm set successfully!", ui::kMsgBoxInformation, "Alarm");
+        return;
+      case During::PopupMenu:
+        toolkit_.onPopup = [&] { window.PressKey(key); };
+        Form1Window().PopupMenu(Form1Id("mPopupSys"));
+        return;
+    }
+  }
 };
 
 TEST_P(KeyboardRoutes, KeyDoesWhatTheWindowPromises) {
-  const KeyCase& c = GetParam();
+  KeyCase c = std::get<0>(GetParam());
+  const During during = std::get<1>(GetParam());
+  if (during == During::PopupMenu) {
+    // The menu takes the key: the window stays as it was.
+    c.focusAfter = c.focus;
+    c.effect = Effect::None;
+  }
   fake::FakeWindow& window = Open(c.window);
   if (*c.option) window.SetValue(window.IdOf(c.option), 1);
   window.SetFocus(*c.focus ? window.IdOf(c.focus) : ui::kForm);
   const std::string caption = AlarmCaption();
   platform_.calls.clear();
 
-  window.PressKey(c.key);
+  Press(window, c.key, during);
 
   if (*c.focusAfter) {
     EXPECT_EQ(window.FocusedControl(), window.IdOf(c.focusAfter));
@@ -105,43 +135,50 @@ TEST_P(KeyboardRoutes, KeyDoesWhatTheWindowPromises) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyboardRoutes,
-    ::testing::Values(
-        // About: the three links in tab order, round and back.
-        KeyCase{"AboutTabFromNothing", Which::About, "", "", NavigationKey::Tab, "Label2",
-                Effect::None},
-        KeyCase{"AboutTabWraps", Which::About, "", "Label5", NavigationKey::Tab, "Label2",
-                Effect::None},
-        KeyCase{"AboutShiftTabWraps", Which::About, "", "Label2", NavigationKey::ShiftTab, "Label5",
-                Effect::None},
-        KeyCase{"AboutEnterOnLink", Which::About, "", "Label3", NavigationKey::Enter, "Label3",
-                Effect::OpensTutorials},
-        KeyCase{"AboutEscape", Which::About, "", "Label2", NavigationKey::Escape, "",
-                Effect::Unloads},
-        // The alert: Escape closes it, Enter must not.
-        KeyCase{"AlertEnter", Which::Alert, "", "", NavigationKey::Enter, "", Effect::None},
-        KeyCase{"AlertEscape", Which::Alert, "", "", NavigationKey::Escape, "", Effect::Unloads},
-        // The alarm dialog: the option buttons are one stop, disabled boxes
-        // are skipped, Enter presses the focused button, Escape is Cancel.
-        KeyCase{"DialogTabLeavesOptions", Which::Dialog, "", "Option1", NavigationKey::Tab,
-                "cboHour", Effect::None},
-        KeyCase{"DialogTabToSelectedOption", Which::Dialog, "Option2", "cmdTestSound",
-                NavigationKey::Tab, "Option2", Effect::None},
-        KeyCase{"DialogTabSkipsDisabledMinutes", Which::Dialog, "Option2", "cboHour",
-                NavigationKey::Tab, "cboMinute", Effect::None},
-        KeyCase{"DialogEnterInBox", Which::Dialog, "Option1", "txtAlarmAfter", NavigationKey::Enter,
-                "txtAlarmAfter", Effect::None},
-        KeyCase{"DialogEnterOnCancel", Which::Dialog, "", "cmdCancel", NavigationKey::Enter, "",
-                Effect::Hides},
-        KeyCase{"DialogEscape", Which::Dialog, "Option1", "txtAlarmAfter", NavigationKey::Escape,
-                "", Effect::Hides},
-        // A note: Tab between body and title, never to the close picture;
-        // no key hides it.
-        KeyCase{"NoteTabSkipsClose", Which::Note, "", "Text2", NavigationKey::Tab, "Text1",
-                Effect::None},
-        KeyCase{"NoteEscape", Which::Note, "", "Text1", NavigationKey::Escape, "Text1",
-                Effect::None}),
-    [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+const KeyCase kKeyCases[] = {
+    // About: the three links in tab order, round and back.
+    KeyCase{"AboutTabFromNothing", Which::About, "", "", NavigationKey::Tab, "Label2",
+            Effect::None},
+    KeyCase{"AboutTabWraps", Which::About, "", "Label5", NavigationKey::Tab, "Label2",
+            Effect::None},
+    KeyCase{"AboutShiftTabWraps", Which::About, "", "Label2", NavigationKey::ShiftTab, "Label5",
+            Effect::None},
+    KeyCase{"AboutEnterOnLink", Which::About, "", "Label3", NavigationKey::Enter, "Label3",
+            Effect::OpensTutorials},
+    KeyCase{"AboutEscape", Which::About, "", "Label2", NavigationKey::Escape, "", Effect::Unloads},
+    // The alert: Escape closes it, Enter must not.
+    KeyCase{"AlertEnter", Which::Alert, "", "", NavigationKey::Enter, "", Effect::None},
+    KeyCase{"AlertEscape", Which::Alert, "", "", NavigationKey::Escape, "", Effect::Unloads},
+    // The alarm dialog: the option buttons are one stop, disabled boxes
+    // are skipped, Enter presses the focused button, Escape is Cancel.
+    KeyCase{"DialogTabLeavesOptions", Which::Dialog, "", "Option1", NavigationKey::Tab, "cboHour",
+            Effect::None},
+    KeyCase{"DialogTabToSelectedOption", Which::Dialog, "Option2", "cmdTestSound",
+            NavigationKey::Tab, "Option2", Effect::None},
+    KeyCase{"DialogTabSkipsDisabledMinutes", Which::Dialog, "Option2", "cboHour",
+            NavigationKey::Tab, "cboMinute", Effect::None},
+    KeyCase{"DialogEnterInBox", Which::Dialog, "Option1", "txtAlarmAfter", NavigationKey::Enter,
+            "txtAlarmAfter", Effect::None},
+    KeyCase{"DialogEnterOnCancel", Which::Dialog, "", "cmdCancel", NavigationKey::Enter, "",
+            Effect::Hides},
+    KeyCase{"DialogEscape", Which::Dialog, "Option1", "txtAlarmAfter", NavigationKey::Escape, "",
+            Effect::Hides},
+    // A note: Tab between body and title, never to the close picture;
+    // no key hides it.
+    KeyCase{"NoteTabSkipsClose", Which::Note, "", "Text2", NavigationKey::Tab, "Text1",
+            Effect::None},
+    KeyCase{"NoteEscape", Which::Note, "", "Text1", NavigationKey::Escape, "Text1", Effect::None}};
+
+std::string NameOf(const ::testing::TestParamInfo<KeyInLoop>& info) {
+  static const char* const kDuring[] = {"", "_InMessageBox", "_InPopupMenu"};
+  return std::string(std::get<0>(info.param).name) +
+         kDuring[static_cast<int>(std::get<1>(info.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyboardRoutes,
+                         ::testing::Combine(::testing::ValuesIn(kKeyCases),
+                                            ::testing::Values(During::Nothing, During::MessageBox,
+                                                              During::PopupMenu)),
+                         NameOf);
 
 }  // namespace
