@@ -39,9 +39,13 @@ std::unique_ptr<ui::Window> Win32Toolkit::CreateFormWindow(const ui::WindowLayou
 
 // The box is owned by the hidden topmost window, so that it opens above the
 // notes and comes to the front even when the program is in the background.
-// The window the user was in waits for the answer, as under a box it owned,
-// and has the keyboard again afterwards.
+// An owned window opens right above its owner: the owner goes to the top of
+// the topmost windows first, above the notes made since. The window the user
+// was in waits for the answer, as under a box it owned, and has the keyboard
+// again afterwards.
 int Win32Toolkit::ShowMessageBox(const std::string& text, int flags, const std::string& title) {
+  ::SetWindowPos(boxOwner_.get(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   const HWND active = ::GetActiveWindow();
   const bool disabled = active && !::EnableWindow(active, FALSE);
   const int answer = ::MessageBoxW(boxOwner_.get(), Widen(text).c_str(), Widen(title).c_str(),
