@@ -42,7 +42,8 @@ std::unique_ptr<ui::Window> Win32Toolkit::CreateFormWindow(const ui::WindowLayou
 // An owned window opens right above its owner: the owner goes to the top of
 // the topmost windows first, above the notes made since. The window the user
 // was in waits for the answer, as under a box it owned, and has the keyboard
-// again afterwards.
+// again afterwards unless another window of the program took it meanwhile
+// (an alert that went off).
 int Win32Toolkit::ShowMessageBox(const std::string& text, int flags, const std::string& title) {
   ::SetWindowPos(boxOwner_.get(), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -52,7 +53,7 @@ int Win32Toolkit::ShowMessageBox(const std::string& text, int flags, const std::
                                    static_cast<UINT>(flags) | MB_SETFOREGROUND);
   if (disabled) {
     ::EnableWindow(active, TRUE);
-    if (::IsWindowVisible(active)) ::SetActiveWindow(active);
+    if (!::GetActiveWindow() && ::IsWindowVisible(active)) ::SetForegroundWindow(active);
   }
   return answer;
 }
