@@ -46,6 +46,7 @@ const ui::WindowLayout kLayout{
     .startPosition = ui::StartPosition::CenterScreen,
     .picture = IDP_ABOUT_BACKGROUND,
     .icon = IDI_SMALL_SHEET,
+    .closeControl = Form5::kImage1,
     .controls =
         {
             Link(Form5::kLabel5, "Label5", "Give us your feedback, we love it!", 3120, 4),

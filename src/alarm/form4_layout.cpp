@@ -26,6 +26,7 @@ const ui::WindowLayout kLayout{
     .clientHeight = 4500,
     .startPosition = ui::StartPosition::CenterScreen,
     .icon = IDI_SMALL_SHEET,
+    .closeControl = Form4::kImage2,
     .controls =
         {
             {.id = Form4::kImage1,

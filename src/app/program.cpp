@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "notes/form2.h"
 #include "ui/within_reach.h"
@@ -41,15 +42,17 @@ void Program::UnloadForSessionEnd() {
 
 // Nothing is saved, so a note left where no screen shows it would be lost:
 // every window, hidden or not, comes back within reach. Hidden ones too,
-// because the alarm dialog shows again where it was hidden.
+// because the alarm dialog shows again where it was hidden. The monitors are
+// asked once for the whole pass.
 void Program::BringWindowsWithinReach() {
   const ui::Monitors& monitors = toolkit_.Displays();
+  const std::vector<ui::Monitor> all = monitors.All();
   for (int slot = 0; slot <= notes_.NoteUpper(); ++slot) {
     const std::shared_ptr<notes::Form2> note = notes_.Notes(slot);
-    if (note) ui::BringWithinReach(note->Win(), monitors);
+    if (note) ui::BringWithinReach(note->Win(), all, monitors);
   }
   for (ui::Form* form : std::initializer_list<ui::Form*>{&form1_, &form3_, &form4_, &form5_})
-    ui::BringWithinReach(form->Win(), monitors);
+    ui::BringWithinReach(form->Win(), all, monitors);
 }
 
 void Program::Start() { form1_.EnsureLoaded(); }

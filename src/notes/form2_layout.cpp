@@ -29,6 +29,7 @@ const ui::WindowLayout kLayout{
     .picture = IDP_NOTE_ORANGE,
     .icon = IDI_APPLICATION_NOTE,
     .keepsSizeInTwips = true,
+    .closeControl = Form2::kImage1,
     .controls =
         {
             {.id = Form2::kText1,

@@ -31,6 +31,7 @@ class InertWindow final : public Window {
   void SetHeight(double) override {}
   PixelRect Bounds() const override { return {}; }
   void MoveTo(int, int) override {}
+  PixelRect CloseControl() const override { return {}; }
   std::string Text(int) const override { return {}; }
   void SetText(int, const std::string&) override {}
   int Value(int) const override { return 0; }

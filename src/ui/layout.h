@@ -100,6 +100,10 @@ struct WindowLayout {
   // window that sizes itself (a note rolled up to its strip) stays as the
   // program made it.
   bool keepsSizeInTwips = false;
+  // The control that closes a window without a caption (its close picture):
+  // while it shows, the user can close the window, and can drag it back. A
+  // window with a caption closes with the caption's close button.
+  int closeControl = 0;
   std::vector<ControlLayout> controls;  // creation order
   std::vector<MenuLayout> menus;        // a parent precedes its children
 };

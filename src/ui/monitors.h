@@ -21,6 +21,9 @@ struct Monitor {
   PixelRect bounds;
   PixelRect workArea;
   int dpi = 96;
+  friend bool operator==(const Monitor& a, const Monitor& b) {
+    return a.bounds == b.bounds && a.workArea == b.workArea && a.dpi == b.dpi;
+  }
 };
 
 class Monitors {

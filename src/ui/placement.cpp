@@ -27,30 +27,35 @@ PixelPoint CascadePosition(int slot, const CascadeColumn& column, PixelSize note
     return Round(column.left + row * column.stepRight) + shiftRight;
   };
   const auto rowY = [&](int row) { return Round(column.top + row * column.stepDown) + shiftDown; };
+  // The first column's place for a row, unless the note would pass the right
+  // edge there: then it opens right against that edge.
+  const auto firstColumnX = [&](int row) {
+    return std::min(rowX(row), workArea.right - note.width);
+  };
 
   // Rows of the first column whose note ends above the bottom edge; a slot
   // within them is placed as the plain cascade places it.
   int rows = 1;
   while (rows <= slot && rowY(rows) + note.height <= workArea.bottom) ++rows;
   const int columnWidth = std::max(1, note.width);
-  const int columns = std::max(1, (rowX(0) - workArea.left) / columnWidth + 1);
+  const int columns = std::max(1, (firstColumnX(0) - workArea.left) / columnWidth + 1);
 
   const int perRound = rows * columns;
   const int round = slot / perRound;
   const int row = slot % perRound % rows;
   const int columnIndex = slot % perRound / rows;
   // Each round shifted, so that the notes it covers still show their tops.
-  const int x = rowX(row) - columnIndex * columnWidth - round * Round(column.stepRight);
+  const int x = firstColumnX(row) - columnIndex * columnWidth - round * Round(column.stepRight);
   const int y = rowY(row) + round % 2 * Round(column.stepDown / 2);
-  return PixelPoint{std::max(workArea.left, std::min(x, rowX(rows - 1))),
+  return PixelPoint{std::max(workArea.left, std::min(x, firstColumnX(rows - 1))),
                     PullSpan(y, note.height, workArea.top, workArea.bottom)};
 }
 
-bool InsideSomeWorkArea(const PixelRect& window, const std::vector<Monitor>& monitors) {
+bool InsideSomeWorkArea(const PixelRect& rect, const std::vector<Monitor>& monitors) {
   return std::any_of(monitors.begin(), monitors.end(), [&](const Monitor& monitor) {
     const PixelRect& area = monitor.workArea;
-    return window.left >= area.left && window.top >= area.top && window.right <= area.right &&
-           window.bottom <= area.bottom;
+    return rect.left >= area.left && rect.top >= area.top && rect.right <= area.right &&
+           rect.bottom <= area.bottom;
   });
 }
 

@@ -27,17 +27,19 @@ struct CascadeColumn {
 };
 
 // The top-left corner of the note of `slot`. Slots whose note fits above the
-// work area's bottom keep the first column's places; the next ones fill
-// further columns from the top, each one note width left of the previous;
-// once the columns reach the left edge the round starts again at the first
-// column, shifted left by one step per round and down by half a row every
-// other round. No note goes above, below or left of the work area, nor
-// further right than the first column reaches.
+// work area's bottom keep the first column's places, except that a note that
+// would pass the work area's right edge opens against it; the next slots
+// fill further columns from the top, each one note width left of the
+// previous; once the columns reach the left edge the round starts again at
+// the first column, shifted left by one step per round and down by half a
+// row every other round. Every note lies wholly inside the work area (one
+// larger than it at its top-left corner), and none further right than the
+// first column reaches.
 PixelPoint CascadePosition(int slot, const CascadeColumn& column, PixelSize note,
                            const PixelRect& workArea);
 
-// True if `window` lies wholly inside the work area of one of `monitors`.
-bool InsideSomeWorkArea(const PixelRect& window, const std::vector<Monitor>& monitors);
+// True if `rect` lies wholly inside the work area of one of `monitors`.
+bool InsideSomeWorkArea(const PixelRect& rect, const std::vector<Monitor>& monitors);
 
 // `window` moved, at its size, the least distance that puts it inside
 // `workArea`; a window larger than the work area in a direction goes to

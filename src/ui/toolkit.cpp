@@ -19,8 +19,29 @@ void Toolkit::EndSession() {
   Terminate();
 }
 
-// An ending program moves nothing: its windows are going.
 void Toolkit::DesktopChanged() {
+  if (passScheduled_) return;
+  passScheduled_ = true;
+  ScheduleDesktopPass();
+}
+
+// Only the first report of the sleep counts: every window hears it.
+void Toolkit::Suspending() {
+  if (!monitorsBeforeSleep_) monitorsBeforeSleep_ = Displays().All();
+}
+
+// The first report of the wake-up compares; the others find nothing to
+// compare with.
+void Toolkit::Resuming() {
+  if (!monitorsBeforeSleep_) return;
+  const bool changed = Displays().All() != *monitorsBeforeSleep_;
+  monitorsBeforeSleep_.reset();
+  if (changed) DesktopChanged();
+}
+
+// An ending program moves nothing: its windows are going.
+void Toolkit::RunDesktopPass() {
+  passScheduled_ = false;
   if (!ending_ && arrangeWindows_) arrangeWindows_();
 }
 

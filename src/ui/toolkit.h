@@ -6,8 +6,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ui/layout.h"
 #include "ui/monitors.h"
@@ -67,21 +69,34 @@ class Toolkit {
   void EndSession();
 
   // Run when the monitors or their work areas may have changed: displays
-  // were added, removed or resized, a taskbar moved, or the computer
-  // resumed.
+  // were added, removed or resized, a taskbar moved, or the computer woke up
+  // to other monitors than it slept with.
   void OnDesktopChange(std::function<void()> arrangeWindows) {
     arrangeWindows_ = std::move(arrangeWindows);
   }
+  // A window heard that the displays or the work areas changed. Every window
+  // of the program hears it, often several messages in a row: the windows
+  // are arranged once, after the burst.
   void DesktopChanged();
+  // The computer is going to sleep; it woke up (a wake-up may be told twice,
+  // and by every window). Waking to the monitors it slept with changes
+  // nothing: docked monitors are often not back yet when it is told.
+  void Suspending();
+  void Resuming();
 
  protected:
   virtual int ShowMessageBox(const std::string& text, int flags, const std::string& title) = 0;
   virtual void Terminate() = 0;
+  // Has RunDesktopPass called once, soon, from the message loop.
+  virtual void ScheduleDesktopPass() = 0;
+  void RunDesktopPass();
 
  private:
   bool ending_ = false;
   std::function<void()> unloadWindows_;
   std::function<void()> arrangeWindows_;
+  bool passScheduled_ = false;
+  std::optional<std::vector<Monitor>> monitorsBeforeSleep_;
 };
 
 }  // namespace ui

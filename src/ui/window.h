@@ -119,6 +119,10 @@ class Window {
   // size, z-order and activation: what the desktop's monitors are measured in.
   virtual PixelRect Bounds() const = 0;
   virtual void MoveTo(int x, int y) = 0;
+  // Where the user closes the window, in pixels relative to its top-left
+  // corner: its caption's close button, or its layout's close control; the
+  // whole window when it has neither.
+  virtual PixelRect CloseControl() const = 0;
 
   // Caption of the window (id kForm) or of a control; text of a text box or
   // the edit part of a combo box.

@@ -24,6 +24,12 @@ OuterRect PlaceWindow(const WindowLayout& layout, const FrameInsets& frame,
   return outer;
 }
 
+PixelRect CaptionCloseButton(int outerWidth, const FrameInsets& frame, int buttonWidth,
+                             int buttonHeight) {
+  const int right = outerWidth - frame.right;
+  return {right - buttonWidth, frame.left, right, frame.left + buttonHeight};
+}
+
 PixelRect PlaceAfterDpiChange(const WindowLayout& layout, const PixelRect& suggested,
                               const TwipsSize& size, Dpi dpi) {
   if (!layout.keepsSizeInTwips) return suggested;

@@ -27,6 +27,13 @@ struct OuterRect {
   bool operator==(const OuterRect&) const = default;
 };
 
+// The close button of the caption of a window `outerWidth` pixels wide with
+// `frame`, relative to the window's top-left corner: `buttonWidth` x
+// `buttonHeight` at the top right, just inside the border, which is as thick
+// at the top as at the sides.
+PixelRect CaptionCloseButton(int outerWidth, const FrameInsets& frame, int buttonWidth,
+                             int buttonHeight);
+
 OuterRect PlaceWindow(const WindowLayout& layout, const FrameInsets& frame,
                       const ScreenGeometry& screen, Dpi dpi);
 

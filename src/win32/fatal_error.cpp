@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "win32/text.h"
+#include "win32/topmost_owner.h"
 
 namespace win32 {
 
@@ -16,8 +17,10 @@ std::function<void()> cleanup;
 void ExitWithError(const std::string& message) {
   halted = true;
   if (cleanup) std::exchange(cleanup, nullptr)();
-  ::MessageBoxW(nullptr, Widen(message).c_str(), L"Paperwisp",
-                MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
+  // Above the notes, like every box of the program; without an owner should
+  // the desktop have no window to spare.
+  ::MessageBoxW(CreateTopmostOwner(::GetModuleHandleW(nullptr)), Widen(message).c_str(),
+                L"Paperwisp", MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
   ::ExitProcess(1);
 }
 

@@ -27,6 +27,7 @@ using UniqueBitmap = UniqueHandle<HBITMAP, &::DeleteObject>;
 using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
 using UniqueMenu = UniqueHandle<HMENU, &::DestroyMenu>;
 using UniqueDc = UniqueHandle<HDC, &::DeleteDC>;
+using UniqueWindow = UniqueHandle<HWND, &::DestroyWindow>;
 
 // Selects a GDI object into a DC for the lifetime of the guard.
 class SelectionGuard {

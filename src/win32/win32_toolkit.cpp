@@ -1,6 +1,10 @@
 #include "win32/win32_toolkit.h"
 
+#include <stdexcept>
+
+#include "win32/fatal_error.h"
 #include "win32/text.h"
+#include "win32/topmost_owner.h"
 #include "win32/win32_window.h"
 #include "win32/window_dpi.h"
 
@@ -10,11 +14,14 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance, ComApartment& com)
     : instance_(instance),
       systemDpi_(win32::SystemDpi()),
       windowClass_(instance),
+      boxOwner_(CreateTopmostOwner(instance)),
       icons_(instance),
       pictures_(instance, com),
       accessibility_(com),
       // Broadcast by the shell when the taskbar starts (again).
       taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {
+  if (!boxOwner_) throw std::runtime_error("The message boxes' owner could not be created.");
+  ::SetWindowLongPtrW(boxOwner_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   ReadHighContrast();
 }
 
@@ -30,9 +37,47 @@ std::unique_ptr<ui::Window> Win32Toolkit::CreateFormWindow(const ui::WindowLayou
   return std::make_unique<Win32Window>(*this, layout, events);
 }
 
+// The box is owned by the hidden topmost window, so that it opens above the
+// notes and comes to the front even when the program is in the background.
+// An owned window opens right above its owner: the owner goes to the top of
+// the topmost windows first, above the notes made since. The window the user
+// was in waits for the answer, as under a box it owned, and has the keyboard
+// again afterwards unless another window of the program took it meanwhile
+// (an alert that went off).
 int Win32Toolkit::ShowMessageBox(const std::string& text, int flags, const std::string& title) {
-  return ::MessageBoxW(::GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(),
-                       static_cast<UINT>(flags));
+  ::SetWindowPos(boxOwner_.get(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  const HWND active = ::GetActiveWindow();
+  const bool disabled = active && !::EnableWindow(active, FALSE);
+  const int answer = ::MessageBoxW(boxOwner_.get(), Widen(text).c_str(), Widen(title).c_str(),
+                                   static_cast<UINT>(flags) | MB_SETFOREGROUND);
+  if (disabled) {
+    ::EnableWindow(active, TRUE);
+    if (!::GetActiveWindow() && ::IsWindowVisible(active)) ::SetForegroundWindow(active);
+  }
+  return answer;
+}
+
+void Win32Toolkit::ScheduleDesktopPass() {
+  constexpr UINT_PTR kDesktopPassTimer = 1;
+  constexpr UINT kBurstMilliseconds = 200;
+  if (!::SetTimer(boxOwner_.get(), kDesktopPassTimer, kBurstMilliseconds, &DesktopPassDue))
+    RunDesktopPass();
+}
+
+// Called from the message loop, outside any window's procedure: an exception
+// must not unwind through the window system's frames.
+void CALLBACK Win32Toolkit::DesktopPassDue(HWND owner, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(owner, timer);
+  auto* toolkit = reinterpret_cast<Win32Toolkit*>(::GetWindowLongPtrW(owner, GWLP_USERDATA));
+  if (!toolkit || Halted()) return;
+  try {
+    toolkit->RunDesktopPass();
+  } catch (const std::exception& error) {
+    ExitWithError(error.what());
+  } catch (...) {
+    ExitWithError("An unexpected error occurred.");
+  }
 }
 
 double Win32Toolkit::ScreenWidthTwips() const {

@@ -9,6 +9,7 @@
 #include "win32/brush_cache.h"
 #include "win32/font_cache.h"
 #include "win32/form_window_class.h"
+#include "win32/handles.h"
 #include "win32/icon_cache.h"
 #include "win32/picture_cache.h"
 #include "win32/win32_monitors.h"
@@ -17,7 +18,8 @@ namespace win32 {
 
 class Win32Toolkit final : public ui::Toolkit {
  public:
-  // Throws std::runtime_error when the windows' class cannot be registered.
+  // Throws std::runtime_error when the windows' class or the message boxes'
+  // owner cannot be made.
   // The pictures' decoder and the accessibility service enter `com` when
   // they start.
   Win32Toolkit(HINSTANCE instance, ComApartment& com);
@@ -56,11 +58,18 @@ class Win32Toolkit final : public ui::Toolkit {
  private:
   int ShowMessageBox(const std::string& text, int flags, const std::string& title) override;
   [[noreturn]] void Terminate() override;
+  // A short one-shot timer of the owner window: the burst of messages that
+  // one change of the desktop brings is over when it fires.
+  void ScheduleDesktopPass() override;
+  static void CALLBACK DesktopPassDue(HWND owner, UINT message, UINT_PTR timer, DWORD time);
 
   HINSTANCE instance_;
   ui::Dpi systemDpi_;
   Win32Monitors monitors_;
   FormWindowClass windowClass_;
+  // Made at start-up, not when a box is needed: a box often tells that the
+  // desktop has run out of handles, when no window could be made.
+  UniqueWindow boxOwner_;
   FontCache fonts_;
   IconCache icons_;
   BrushCache brushes_;

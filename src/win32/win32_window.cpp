@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/keyboard_route.h"
+#include "ui/window_geometry.h"
 #include "win32/command_ids.h"
 #include "win32/deferred_set_up.h"
 #include "win32/focus_cues.h"
@@ -217,6 +218,32 @@ ui::PixelRect Win32Window::Bounds() const {
 void Win32Window::MoveTo(int x, int y) {
   if (!hwnd_) return;
   ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The caption's close button lies where the system draws it: at the top
+// right of the frame the window has, at the caption buttons' size at the
+// window's DPI.
+ui::PixelRect Win32Window::CloseControl() const {
+  const RECT outer = OuterRect();
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  POINT origin{0, 0};
+  ::ClientToScreen(hwnd_, &origin);
+  const ui::FrameInsets frame{origin.x - outer.left, origin.y - outer.top,
+                              outer.right - origin.x - client.right,
+                              outer.bottom - origin.y - client.bottom};
+  if (layout_.border != ui::BorderStyle::None && layout_.controlBox) {
+    const bool toolCaption = !layout_.showInTaskbar;
+    return ui::CaptionCloseButton(outer.right - outer.left, frame,
+                                  SystemMetric(toolCaption ? SM_CXSMSIZE : SM_CXSIZE, dpi_),
+                                  SystemMetric(toolCaption ? SM_CYSMSIZE : SM_CYSIZE, dpi_));
+  }
+  if (const Control* control = controls_.Find(layout_.closeControl)) {
+    const RECT& rect = control->rect;
+    return {frame.left + rect.left, frame.top + rect.top, frame.left + rect.right,
+            frame.top + rect.bottom};
+  }
+  return {0, 0, outer.right - outer.left, outer.bottom - outer.top};
 }
 
 double Win32Window::ToScaleX(int pixels) const {

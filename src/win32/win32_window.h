@@ -58,6 +58,7 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   double Height() const override;
   void SetHeight(double twips) override;
   ui::PixelRect Bounds() const override;
+  ui::PixelRect CloseControl() const override;
   void MoveTo(int x, int y) override;
   std::string Text(int id) const override;
   void SetText(int id, const std::string& text) override;

@@ -69,9 +69,8 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnNcDestroy();
       return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    // The desktop changed under the program's windows: the toolkit has every
-    // window of the program brought within reach (once per window that
-    // hears of it; a second pass finds them all in place).
+    // The desktop changed under the program's windows. Every window hears
+    // it; the toolkit brings them all within reach once, after the burst.
     case WM_DISPLAYCHANGE:
       toolkit_.DesktopChanged();
       break;
@@ -388,11 +387,11 @@ HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
 // timers have missed their ticks. A wake-up the system does on its own (a
 // timer, the network) reports only PBT_APMRESUMEAUTOMATIC; one the user
 // causes reports PBT_APMRESUMESUSPEND after it. Both count: whoever listens
-// must take the second as a repeat. Bringing windows within reach only
-// moves them, so this window is still there for its form to hear last.
+// must take the second as a repeat.
 LRESULT Win32Window::OnPowerBroadcast(WPARAM event) {
+  if (event == PBT_APMSUSPEND) toolkit_.Suspending();
   if (event != PBT_APMRESUMEAUTOMATIC && event != PBT_APMRESUMESUSPEND) return TRUE;
-  toolkit_.DesktopChanged();
+  toolkit_.Resuming();
   if (Live()) Events().Resumed();
   return TRUE;
 }

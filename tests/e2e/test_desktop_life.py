@@ -22,6 +22,7 @@ NOTE_TEXT1 = 0x1000 + 1  # the body's native id (the toolkit's id base plus its 
 NOTE_SURFACE = (10, 15)  # bare sheet: a double click rolls the note up
 NOTE_CLOSE = (216, 16)  # the close picture
 NOTE_ROLLED_UP_HEIGHT = 31  # pixels (460 twips)
+NOTE_WIDTH = 277
 SET_OK = "Alarm set successfully!"
 NO_MORE_NOTES = "No more notes can be opened. Close some notes and try again."
 NO_ABOUT = "The About window could not be opened. Close some notes and try again."
@@ -35,8 +36,10 @@ QUIET = 1.0  # seconds to watch for something that should not happen
 
 
 def note_origin(slot):
-    """Screen pixel of a new note's top-left corner in `slot`."""
-    return (pw.SCREEN_WIDTH * 3 / 4 + pw.twips_to_pixels(slot * 300),
+    """Screen pixel of a new note's top-left corner in `slot`: the cascade's,
+    but never past the screen's right edge."""
+    return (min(pw.SCREEN_WIDTH * 3 / 4 + pw.twips_to_pixels(slot * 300),
+                pw.SCREEN_WIDTH - NOTE_WIDTH),
             pw.twips_to_pixels(slot * 1000 + 300))
 
 
@@ -283,6 +286,34 @@ class DesktopLife(pw.TestCase):
         app.press_ok(next(b for b in app.message_boxes() if b["text"] == SET_OK))
         self.assertEqual(self.driver.text(self.body(note)), "Still here")
         self.assertTrue(self.driver.info(note)["visible"])
+
+    def test_the_message_box_opens_above_every_note_it_overlaps(self):
+        """Window creation refused while notes cover the middle of the
+        screen and another program is in front: the box comes up above the
+        notes, not hidden under them."""
+        app, marker = self.start_faults_app()
+        for _ in range(14):  # two columns of notes, over the middle
+            app.tray_double_click()
+        notes = app.wait_windows(title=pw.NOTE_TITLE, count=14, timeout=30)
+        for note in notes:
+            app.wait_settled(note)
+        other = self.start_app()
+        other.popup_command(pw.POPUP_ALARM_ME)
+        in_front = other.wait_window(title=DIALOG_TITLE)
+        pw.wait_until(lambda: self.driver.foreground() == in_front,
+                      message="the other program in front")
+
+        open(marker, "w").close()
+        app.tray_double_click()
+        box = self.wait_error_box(app, NO_MORE_NOTES)
+        bl, bt, br, bb = self.driver.info(box["hwnd"])["rect"]
+        under = [n for n in notes if (lambda r: r[0] < br and bl < r[2] and r[1] < bb and bt < r[3])(
+            self.driver.info(n)["rect"])]
+        self.assertTrue(under, "no note lies under the box")
+        z_order = [w["hwnd"] for w in self.driver.windows(visible=True)]  # the top one first
+        above = [n for n in under if z_order.index(n) < z_order.index(box["hwnd"])]
+        self.assertEqual(above, [], f"notes above the box of {under}")
+        app.press_ok(box)
 
     def test_a_fatal_error_takes_the_icon_then_halts_the_program_under_its_message(self):
         app, marker = self.start_faults_app(FAIL_MENU_COMMAND)

@@ -5,14 +5,23 @@ repaint, About and the alarm dialog brought up from behind another window,
 a full screen of new notes, and windows coming back after the display
 changes (Xvfb cannot change its screen: the program hears the messages)."""
 
+import time
+
 import pw
 from test_alarm import DIALOG_TITLE
 
 NOTE_TEXT1 = 0x1000 + 1  # the body's native id
 WM_SETTINGCHANGE, WM_DISPLAYCHANGE, WM_POWERBROADCAST = 0x001A, 0x007E, 0x0218
 SPI_SETWORKAREA = 0x002F
-PBT_APMRESUMESUSPEND, PBT_APMRESUMEAUTOMATIC = 0x0007, 0x0012
+PBT_APMSUSPEND, PBT_APMRESUMESUSPEND, PBT_APMRESUMEAUTOMATIC = 0x0004, 0x0007, 0x0012
+WM_NULL = 0x0000
 FAR_AWAY = (3000, 2500)
+DESKTOP_CHANGES = ((WM_DISPLAYCHANGE, 24, (768 << 16) | 1024),
+                   (WM_SETTINGCHANGE, SPI_SETWORKAREA, 0))
+SLEEP_AND_WAKE_UP = ((WM_POWERBROADCAST, PBT_APMSUSPEND, 0),
+                     (WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0),
+                     (WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0))
+PASS_DELAY = 0.5  # seconds: the program arranges its windows once the burst is over
 
 
 class FocusAndReach(pw.TestCase):
@@ -101,6 +110,15 @@ class FocusAndReach(pw.TestCase):
             places.add(tuple(rect[:2]))
         self.assertEqual(len(places), 40, "two notes opened at the same place")
 
+    def send_and_wait_for_the_pass(self, app, message, wparam, lparam):
+        """`message` as Windows sends it, to every top-level window of the
+        program (the burst the program arranges its windows after); returns
+        once the pass has had time to run."""
+        for window in app.windows():
+            self.driver.send(window["hwnd"], message, wparam, lparam)
+        time.sleep(PASS_DELAY)
+        self.driver.send(app.form1, WM_NULL)
+
     def test_windows_far_away_come_back_after_the_display_changes(self):
         app = self.start_app()
         notes = [self.new_note(app) for _ in range(2)]
@@ -112,11 +130,7 @@ class FocusAndReach(pw.TestCase):
         self.driver.move(stays, 40, 50)
         pw.wait_until(lambda: self.driver.info(stays)["rect"][:2] == [40, 50])
         left, top, right, bottom = self.driver.screen()["workArea"]
-        messages = ((WM_DISPLAYCHANGE, 24, (768 << 16) | 1024),
-                    (WM_SETTINGCHANGE, SPI_SETWORKAREA, 0),
-                    (WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0),
-                    (WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0))
-        for message, wparam, lparam in messages:
+        for message, wparam, lparam in DESKTOP_CHANGES:
             with self.subTest(message=hex(message), wparam=wparam):
                 sizes = {}
                 for window in notes + [about, dialog]:
@@ -128,11 +142,40 @@ class FocusAndReach(pw.TestCase):
                 # that hears it is enough.
                 self.driver.send(app.form1, message, wparam, lparam)
                 for window, size in sizes.items():
-                    rect = self.driver.info(window)["rect"]
+                    rect = pw.wait_until(
+                        lambda: (lambda r: r if r[2:] == [right, bottom] else None)(
+                            self.driver.info(window)["rect"]),
+                        message=f"window {window} back in the corner")
                     self.assertEqual((rect[2] - rect[0], rect[3] - rect[1]), size)
-                    self.assertEqual(rect[2:], [right, bottom], f"window {window}")
                 self.assertEqual(self.driver.info(stays)["rect"][:2], [40, 50])
 
+    def test_a_note_whose_close_picture_shows_stays_through_desktop_changes(self):
+        app = self.start_app()
+        note = self.new_note(app)
+        right = self.driver.screen()["workArea"][2]
+        width = self.driver.info(note)["rect"][2] - self.driver.info(note)["rect"][0]
+        place = [right - width + 40, 100]  # 40 px past the edge, its close picture inside
+        self.driver.move(note, *place)
+        pw.wait_until(lambda: self.driver.info(note)["rect"][:2] == place)
+        for message, wparam, lparam in DESKTOP_CHANGES + SLEEP_AND_WAKE_UP:
+            with self.subTest(message=hex(message), wparam=wparam):
+                self.send_and_wait_for_the_pass(app, message, wparam, lparam)
+                self.assertEqual(self.driver.info(note)["rect"][:2], place)
+
+    def test_a_wake_up_to_the_same_monitors_moves_nothing(self):
+        """Docked monitors are often not back when the computer says it woke
+        up: the monitors are as they were, so even a note out of reach stays
+        where it is."""
+        app = self.start_app()
+        note = self.new_note(app)
+        self.driver.move(note, *FAR_AWAY)
+        pw.wait_until(lambda: self.driver.info(note)["rect"][:2] == list(FAR_AWAY))
+        for message, wparam, lparam in SLEEP_AND_WAKE_UP:
+            self.send_and_wait_for_the_pass(app, message, wparam, lparam)
+        self.assertEqual(self.driver.info(note)["rect"][:2], list(FAR_AWAY))
+        # The pass itself works: a change of the display brings the note back.
+        self.send_and_wait_for_the_pass(app, *DESKTOP_CHANGES[0])
+        self.assertNotEqual(self.driver.info(note)["rect"][:2], list(FAR_AWAY))
 
 if __name__ == "__main__":
     pw.main()

@@ -97,10 +97,12 @@ def time_messages(hour, minute):
 
 def note_origin(slot):
     """Screen pixel of a new note's top-left corner in `slot`: on the
-    1024 x 768 screen seven notes fit in a column, and each further column
-    starts at the top, one note's width (277 pixels) further left."""
+    1024 x 768 screen seven notes fit in a column, against the right edge,
+    and each further column starts at the top, one note's width (277
+    pixels) further left."""
     column, row = divmod(slot, 7)
-    return (pw.SCREEN_WIDTH * 3 / 4 + pw.twips_to_pixels(row * 300) - column * 277,
+    return (min(pw.SCREEN_WIDTH * 3 / 4 + pw.twips_to_pixels(row * 300), pw.SCREEN_WIDTH - 277)
+            - column * 277,
             pw.twips_to_pixels(row * 1000 + 300))
 
 

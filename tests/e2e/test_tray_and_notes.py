@@ -9,8 +9,10 @@ NOTE_CLOSE_PICTURE = (216, 16)  # Image1: 3120, 120 twips, 16 x 16 pixels
 
 class TrayAndNotes(pw.TestCase):
     def note_origin(self, slot):
-        """Expected screen position of a note's top-left corner, in pixels."""
-        return (pw.SCREEN_WIDTH * 3 / 4 + pw.twips_to_pixels(slot * 300),
+        """Expected screen position of a note's top-left corner, in pixels:
+        the cascade's, but never past the screen's right edge."""
+        return (min(pw.SCREEN_WIDTH * 3 / 4 + pw.twips_to_pixels(slot * 300),
+                    pw.SCREEN_WIDTH - NOTE_CLIENT[0]),
                 pw.twips_to_pixels(slot * 1000 + 300))
 
     def assert_note(self, note, slot):

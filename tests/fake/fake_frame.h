@@ -4,10 +4,13 @@
 #pragma once
 
 #include "ui/layout.h"
+#include "ui/placement.h"
 #include "ui/window_geometry.h"
 
 namespace fake {
 
 ui::FrameInsets FrameOf(const ui::WindowLayout& layout, ui::Dpi dpi);
+// The size of the caption's buttons.
+ui::PixelSize CaptionButtonOf(const ui::WindowLayout& layout, ui::Dpi dpi);
 
 }  // namespace fake

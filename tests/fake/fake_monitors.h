@@ -9,7 +9,10 @@ namespace fake {
 
 class FakeMonitors : public ui::Monitors {
  public:
-  std::vector<ui::Monitor> All() const override { return monitors; }
+  std::vector<ui::Monitor> All() const override {
+    ++enumerations;
+    return monitors;
+  }
   // The monitor at the screen origin (else the first).
   ui::Monitor Primary() const override;
   // As the window system chooses: the largest shared area, else the least
@@ -17,6 +20,8 @@ class FakeMonitors : public ui::Monitors {
   ui::Monitor NearestTo(const ui::PixelRect& rect) const override;
 
   std::vector<ui::Monitor> monitors;
+  // How often the monitors were enumerated (All).
+  mutable int enumerations = 0;
 };
 
 }  // namespace fake

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "fake/fake_frame.h"
 
@@ -120,6 +121,20 @@ void FakeWindow::MoveTo(int x, int y) {
   const ui::Dpi dpi = DotsPerInch();
   left_ = dpi.ToTwips(x);
   top_ = dpi.ToTwips(y);
+}
+
+ui::PixelRect FakeWindow::CloseControl() const {
+  const ui::Dpi dpi = DotsPerInch();
+  const ui::FrameInsets frame = FrameOf(layout_, dpi);
+  const ui::PixelRect bounds = Bounds();
+  if (layout_.border != ui::BorderStyle::None && layout_.controlBox) {
+    const ui::PixelSize button = CaptionButtonOf(layout_, dpi);
+    return ui::CaptionCloseButton(bounds.Width(), frame, button.width, button.height);
+  }
+  if (layout_.closeControl == 0) return {0, 0, bounds.Width(), bounds.Height()};
+  const ui::PixelRect control = ControlPixels(layout_.closeControl);
+  return {frame.left + control.left, frame.top + control.top, frame.left + control.right,
+          frame.top + control.bottom};
 }
 
 ControlState& FakeWindow::Control(int id) {
@@ -261,6 +276,16 @@ void FakeToolkit::RunModalLoop(ui::MessageLoop loop, const std::function<void()>
     throw;
   }
   loops_.pop_back();
+}
+
+void FakeToolkit::ScheduleDesktopPass() {
+  ++passesScheduled;
+  passPending_ = true;
+}
+
+void FakeToolkit::RunScheduledPass() {
+  if (!std::exchange(passPending_, false)) return;
+  RunDesktopPass();
 }
 
 void FakeToolkit::Terminate() {

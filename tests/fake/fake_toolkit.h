@@ -79,6 +79,7 @@ class FakeWindow : public ui::LifeCycleWindow {
   void SetHeight(double twips) override;
   ui::PixelRect Bounds() const override;
   void MoveTo(int x, int y) override;
+  ui::PixelRect CloseControl() const override;
   std::string Text(int id) const override;
   void SetText(int id, const std::string& text) override;
   int Value(int id) const override;
@@ -160,6 +161,10 @@ class FakeToolkit : public ui::Toolkit {
   // News of the system, told as the window system tells it: to every
   // loaded window, shown or hidden (for instance &ui::FormEvents::Resumed).
   void Broadcast(void (ui::FormEvents::*event)());
+  // The message loop runs the desktop pass the toolkit scheduled, if any.
+  void RunScheduledPass();
+  // How often the monitors were enumerated.
+  int MonitorEnumerations() const { return displays_.enumerations; }
 
   // Settings and records open to tests.
   double screenWidthPixels = 1024, screenHeightPixels = 768, twipsPerPixel = 15;
@@ -168,6 +173,7 @@ class FakeToolkit : public ui::Toolkit {
   // its scale since the program started; until then the screen's.
   std::optional<int> monitorDpi;
   bool ended = false;
+  int passesScheduled = 0;
   bool failWindowCreation = false;  // as when the desktop is out of handles
   std::vector<MsgBoxCall> msgBoxes;
   std::function<void(const MsgBoxCall&)> onMsgBox;  // runs while the box is "open"
@@ -183,6 +189,7 @@ class FakeToolkit : public ui::Toolkit {
   friend class FakeWindow;
   int ShowMessageBox(const std::string& text, int flags, const std::string& title) override;
   void Terminate() override;
+  void ScheduleDesktopPass() override;
 
   // The loop that keys arrive in: the program's own, or the system's modal
   // loops that its calls run, innermost last.
@@ -193,6 +200,7 @@ class FakeToolkit : public ui::Toolkit {
 
   std::vector<FakeWindow*> windows_;
   std::vector<ui::MessageLoop> loops_;
+  bool passPending_ = false;
   mutable FakeMonitors displays_;
   ui::Handle nextHandle_ = 0x1000;
 };

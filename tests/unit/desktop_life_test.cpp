@@ -2,6 +2,7 @@
 // refuses the icon, a session that ends, a desktop out of window handles.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <utility>
 #include <vector>
@@ -268,6 +269,7 @@ TEST_F(AlarmOnTheDesktopTest, EveryWindowComesBackWhenItsScreenGoes) {
 
   toolkit_.monitors.pop_back();
   toolkit_.DesktopChanged();
+  toolkit_.RunScheduledPass();
 
   for (std::size_t i = 0; i < windows.size(); ++i) {
     const ui::PixelRect bounds = windows[i]->Bounds();
@@ -277,5 +279,73 @@ TEST_F(AlarmOnTheDesktopTest, EveryWindowComesBackWhenItsScreenGoes) {
     EXPECT_EQ(bounds.Height(), sizes[i].height);
   }
 }
+
+// ---- When the windows are arranged ---------------------------------------
+
+// What one window hears of the desktop; each is told to every window.
+enum class News { DisplayChange, WorkAreaChange, Suspend, Resume, MonitorAdded };
+
+struct PassCase {
+  const char* name;
+  std::vector<News> news;
+  int passes;        // runs of the pass over the windows
+  int enumerations;  // of the monitors, for everything heard and the pass
+};
+
+void PrintTo(const PassCase& c, std::ostream* os) { *os << c.name; }
+
+class DesktopPassTest : public testing_support::RunningProgram,
+                        public ::testing::WithParamInterface<PassCase> {
+ protected:
+  void EveryWindowHears(News news) {
+    const ui::Monitor second{{1024, 0, 2048, 768}, {1024, 0, 2048, 768}, 144};
+    if (news == News::MonitorAdded) {
+      toolkit_.monitors = {toolkit_.Displays().Primary(), second};
+      return;
+    }
+    for (std::size_t window = 0; window < toolkit_.All("Form2").size() + 1; ++window) {
+      if (news == News::Suspend)
+        toolkit_.Suspending();
+      else if (news == News::Resume)
+        toolkit_.Resuming();
+      else
+        toolkit_.DesktopChanged();
+    }
+  }
+};
+
+// Forty notes and the controller: every message reaches 41 windows.
+TEST_P(DesktopPassTest, TheWindowsAreArrangedOnceAfterTheBurst) {
+  const PassCase& c = GetParam();
+  for (int note = 0; note < 40; ++note) NewNote();
+  const int enumerationsBefore = toolkit_.MonitorEnumerations();
+  for (const News news : c.news) EveryWindowHears(news);
+  toolkit_.RunScheduledPass();
+  EXPECT_EQ(toolkit_.passesScheduled, c.passes);
+  EXPECT_EQ(toolkit_.MonitorEnumerations() - enumerationsBefore, c.enumerations);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bursts, DesktopPassTest,
+    ::testing::Values(PassCase{"a display change and a work area change, three messages",
+                               {News::DisplayChange, News::WorkAreaChange, News::DisplayChange},
+                               1,
+                               1},
+                      // Asked once before the sleep and once after the first wake-up.
+                      PassCase{"a wake-up to the same monitors, told twice",
+                               {News::Suspend, News::Resume, News::Resume},
+                               0,
+                               2},
+                      PassCase{"a wake-up to another monitor",
+                               {News::Suspend, News::MonitorAdded, News::Resume, News::Resume},
+                               1,
+                               3},
+                      PassCase{"a wake-up whose sleep went unheard", {News::Resume}, 0, 0}),
+    [](const auto& info) {
+      std::string name = info.param.name;
+      for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      return name;
+    });
 
 }  // namespace

@@ -20,7 +20,9 @@ ui::PixelRect Rect(int left, int top, int width, int height) {
 
 struct ScaleCase {
   int dpi;
-  ui::PixelRect secondNote;  // the cascade's place for slot 1, and the note's size
+  // The cascade's place for slot 1 (against the right edge of the 1024-pixel
+  // screen), and the note's size.
+  ui::PixelRect secondNote;
   ui::PixelRect body, closePicture;
   int bodyFont;
   const char* labelFace;  // MS Sans Serif has bitmaps for 96 dpi only
@@ -75,28 +77,29 @@ TEST_P(ScaleTest, WindowsConvertTheirTwipsAtTheirDpi) {
 INSTANTIATE_TEST_SUITE_P(
     Scales, ScaleTest,
     ::testing::Values(
-        ScaleCase{96, Rect(788, 87, 277, 282), Rect(16, 40, 201, 177), Rect(208, 8, 16, 16), 15,
+        ScaleCase{96, Rect(747, 87, 277, 282), Rect(16, 40, 201, 177), Rect(208, 8, 16, 16), 15,
                   "MS Sans Serif", 16, 31, {385, 325}, Rect(24, 48, 105, 25),
                   Rect(286, 229, 451, 309), 250, 267},
-        ScaleCase{120, Rect(793, 108, 346, 353), Rect(20, 50, 251, 221), Rect(260, 10, 20, 20),
+        ScaleCase{120, Rect(678, 108, 346, 353), Rect(20, 50, 251, 221), Rect(260, 10, 20, 20),
                   18, "Microsoft Sans Serif", 20, 38, {481, 406}, Rect(30, 60, 131, 31),
                   Rect(230, 191, 564, 386), 313, 334},
-        ScaleCase{144, Rect(798, 130, 416, 423), Rect(24, 60, 302, 266), Rect(312, 12, 24, 24),
+        ScaleCase{144, Rect(608, 130, 416, 423), Rect(24, 60, 302, 266), Rect(312, 12, 24, 24),
                   22, "Microsoft Sans Serif", 24, 46, {578, 488}, Rect(36, 72, 158, 38),
                   Rect(173, 152, 677, 464), 375, 401},
-        ScaleCase{192, Rect(808, 173, 554, 564), Rect(32, 80, 402, 354), Rect(416, 16, 32, 32),
+        ScaleCase{192, Rect(470, 173, 554, 564), Rect(32, 80, 402, 354), Rect(416, 16, 32, 32),
                   30, "Microsoft Sans Serif", 32, 61, {770, 650}, Rect(48, 96, 210, 50),
                   Rect(61, 75, 902, 618), 500, 534}));
 // clang-format on
 
 class DpiChangeTest : public testing_support::RunningProgram {};
 
-// The program started at 100 %; the monitor is at 150 % now.
+// The program started at 100 %; the monitor is at 150 % now: the note, 416
+// pixels wide, opens against the right edge of the 1024-pixel screen.
 TEST_F(DpiChangeTest, NotesCascadeInThePixelsOfTheirMonitor) {
   toolkit_.monitorDpi = 144;
   NewNote();
   NewNote();
-  EXPECT_EQ(NoteWindow(1).Bounds(), Rect(798, 130, 416, 423));
+  EXPECT_EQ(NoteWindow(1).Bounds(), Rect(608, 130, 416, 423));
 }
 
 // The system's suggestion scales the pixels the window had; a rolled-up note

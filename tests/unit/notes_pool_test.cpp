@@ -72,8 +72,9 @@ TEST_F(NotePoolTest, ClosedSlotIsReusedAtItsOwnPlace) {
   NewNote();
   fake::FakeWindow& note = NoteWindow(1);
   EXPECT_EQ(note.Text(notes::Form2::kLabel1), "1");
-  // 1300 and 11520 + 300 twips, in whole pixels.
-  EXPECT_EQ(note.Bounds(), (ui::PixelRect{788, 87, 788 + 277, 87 + 282}));
+  // 1300 twips down; against the right edge, where 11520 + 300 twips across
+  // would not fit.
+  EXPECT_EQ(note.Bounds(), (ui::PixelRect{747, 87, 747 + 277, 87 + 282}));
 }
 
 TEST_F(NotePoolTest, ClosingEveryNoteShrinksThePoolBackToOneSlot) {
@@ -118,9 +119,10 @@ void PrintTo(const PlacementCase& c, std::ostream* os) { *os << "slot " << c.slo
 
 class PlacementTest : public NotePoolTest, public ::testing::WithParamInterface<PlacementCase> {};
 
-// At 1024 x 768 seven notes fit the first column (300 twips down, three
-// quarters across, then 1000 twips down and 300 right each); further notes
-// go into further columns. Past slot 32, slot * 1000 no longer fits 16 bits;
+// At 1024 x 768 seven notes fit the first column (300 twips down, then 1000
+// twips down each), all against the right edge: three quarters across (and
+// 300 twips right per note) no note fits. Further notes go into further
+// columns. Past slot 32, slot * 1000 no longer fits 16 bits;
 // the cascade carries on instead, and every note stays open.
 TEST_P(PlacementTest, CascadesBySlotNumberWithinTheWorkArea) {
   const PlacementCase& c = GetParam();
@@ -131,19 +133,19 @@ TEST_P(PlacementTest, CascadesBySlotNumberWithinTheWorkArea) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Slots, PlacementTest,
-                         ::testing::Values(PlacementCase{0, {768, 20}}, PlacementCase{1, {788, 87}},
-                                           PlacementCase{2, {808, 153}},
-                                           PlacementCase{6, {888, 420}},
-                                           PlacementCase{7, {491, 20}},
-                                           PlacementCase{33, {571, 386}},
-                                           PlacementCase{200, {391, 320}}));
+                         ::testing::Values(PlacementCase{0, {747, 20}}, PlacementCase{1, {747, 87}},
+                                           PlacementCase{2, {747, 153}},
+                                           PlacementCase{6, {747, 420}},
+                                           PlacementCase{7, {470, 20}},
+                                           PlacementCase{33, {450, 386}},
+                                           PlacementCase{200, {290, 320}}));
 
-// 1023 pixels: three quarters is 767.25, placed at the nearest pixel as the
-// window system places any position in twips.
+// 1367 pixels: three quarters is 1025.25, placed at the nearest pixel as the
+// window system places any position in twips (the note fits there).
 TEST_F(NotePoolTest, FirstColumnStartsAtThreeQuartersOfTheScreenWidth) {
-  toolkit_.screenWidthPixels = 1023;
+  toolkit_.screenWidthPixels = 1367;
   NewNote();
-  EXPECT_EQ(NoteWindow(0).Bounds().left, 767);
+  EXPECT_EQ(NoteWindow(0).Bounds().left, 1025);
 }
 
 }  // namespace
