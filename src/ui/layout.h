@@ -95,11 +95,6 @@ struct WindowLayout {
   int picture = 0;  // resource id of the window's background picture
   int icon = 0;     // icon group resource id
   ScaleMode scaleMode = ScaleMode::Twips;
-  // When the window moves to a monitor of another DPI it keeps its size in
-  // twips, rather than taking the rectangle the system scales for it: a
-  // window that sizes itself (a note rolled up to its strip) stays as the
-  // program made it.
-  bool keepsSizeInTwips = false;
   std::vector<ControlLayout> controls;  // creation order
   std::vector<MenuLayout> menus;        // a parent precedes its children
 };

@@ -21,15 +21,13 @@ FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui:
   // creates its windows.
   if (toolkit.monitorDpi) dpi_ = ui::Dpi(*toolkit.monitorDpi);
   const ui::Dpi dpi = DotsPerInch();
-  const double perPixel = dpi.TwipsPerPixel();
   const ui::OuterRect outer = ui::PlaceWindow(
       layout, FrameOf(layout, dpi),
       {static_cast<int>(toolkit.screenWidthPixels), static_cast<int>(toolkit.screenHeightPixels)},
       dpi);
-  left_ = outer.x * perPixel;
-  top_ = outer.y * perPixel;
-  width_ = outer.width * perPixel;
-  height_ = outer.height * perPixel;
+  left_ = dpi.ToTwips(outer.x);
+  top_ = dpi.ToTwips(outer.y);
+  client_ = ui::ClientTwipsOf(layout);
   for (const auto& c : layout.controls) {
     ControlState& s = controls_[c.id];
     s.layout = &c;
@@ -99,27 +97,38 @@ ui::FontAtDpi FakeWindow::ControlFont(int id) const {
 }
 
 void FakeWindow::ChangeDpi(ui::Dpi dpi, const ui::PixelRect& suggested) {
-  const ui::PixelRect placed = ui::PlaceAfterDpiChange(layout_, suggested, {width_, height_}, dpi);
   dpi_ = dpi;
-  left_ = dpi.ToTwips(placed.left);
-  top_ = dpi.ToTwips(placed.top);
-  width_ = dpi.ToTwips(placed.Width());
-  height_ = dpi.ToTwips(placed.Height());
+  MoveTo(suggested.left, suggested.top);
+  if (Live()) Events().DpiChanged();
 }
 
-void FakeWindow::SetHeight(double twips) { height_ = twips; }
+double FakeWindow::Width() const { return DotsPerInch().ToTwips(Bounds().Width()); }
+double FakeWindow::Height() const { return DotsPerInch().ToTwips(Bounds().Height()); }
 
-// Pixels at the window's DPI, as the Win32 toolkit converts the twips.
-ui::PixelRect FakeWindow::Bounds() const {
+void FakeWindow::SetHeight(double twips) {
   const ui::Dpi dpi = DotsPerInch();
-  const int left = dpi.ToPixels(left_), top = dpi.ToPixels(top_);
-  return ui::PixelRect{left, top, left + dpi.ToPixels(width_), top + dpi.ToPixels(height_)};
+  const ui::FrameInsets frame = FrameOf(layout_, dpi);
+  client_.height = twips - dpi.ToTwips(frame.top + frame.bottom);
 }
+
+ui::PixelRect FakeWindow::Bounds() const { return BoundsAt(DotsPerInch()); }
 
 void FakeWindow::MoveTo(int x, int y) {
   const ui::Dpi dpi = DotsPerInch();
   left_ = dpi.ToTwips(x);
   top_ = dpi.ToTwips(y);
+}
+
+// Pixels at `dpi`, as the Win32 toolkit derives them from the twips.
+ui::PixelRect FakeWindow::BoundsAt(ui::Dpi dpi) const {
+  const ui::Dpi own = DotsPerInch();
+  return ui::OuterRectAt(own.ToPixels(left_), own.ToPixels(top_), client_, FrameOf(layout_, dpi),
+                         dpi);
+}
+
+void FakeWindow::MoveOnto(int x, int y, ui::Dpi dpi) {
+  if (dpi == DotsPerInch()) return MoveTo(x, y);
+  ChangeDpi(dpi, {x, y, x, y});
 }
 
 ControlState& FakeWindow::Control(int id) {
@@ -232,7 +241,8 @@ const ui::Monitors& FakeToolkit::Displays() const {
   if (displays_.monitors.empty()) {
     const ui::PixelRect screen{0, 0, static_cast<int>(screenWidthPixels),
                                static_cast<int>(screenHeightPixels)};
-    displays_.monitors.push_back(ui::Monitor{screen, screen, ScreenDpi().Value()});
+    displays_.monitors.push_back(
+        ui::Monitor{screen, screen, monitorDpi.value_or(ScreenDpi().Value())});
   }
   return displays_;
 }
