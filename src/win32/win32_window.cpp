@@ -208,8 +208,16 @@ void Win32Window::SetState(ui::WindowState state) {
 
 double Win32Window::Left() const { return left_; }
 double Win32Window::Top() const { return top_; }
-double Win32Window::Width() const { return dpi_.ToTwips(Bounds().Width()); }
-double Win32Window::Height() const { return dpi_.ToTwips(Bounds().Height()); }
+// The kept twips of the client area, and the frame's pixels in twips.
+double Win32Window::Width() const {
+  const ui::FrameInsets frame = FrameAt(dpi_);
+  return client_.width + dpi_.ToTwips(frame.left + frame.right);
+}
+
+double Win32Window::Height() const {
+  const ui::FrameInsets frame = FrameAt(dpi_);
+  return client_.height + dpi_.ToTwips(frame.top + frame.bottom);
+}
 
 void Win32Window::SetHeight(double twips) {
   const ui::FrameInsets frame = FrameAt(dpi_);

@@ -102,8 +102,15 @@ void FakeWindow::ChangeDpi(ui::Dpi dpi, const ui::PixelRect& suggested) {
   if (Live()) Events().DpiChanged();
 }
 
-double FakeWindow::Width() const { return DotsPerInch().ToTwips(Bounds().Width()); }
-double FakeWindow::Height() const { return DotsPerInch().ToTwips(Bounds().Height()); }
+double FakeWindow::Width() const {
+  const ui::FrameInsets frame = FrameOf(layout_, DotsPerInch());
+  return client_.width + DotsPerInch().ToTwips(frame.left + frame.right);
+}
+
+double FakeWindow::Height() const {
+  const ui::FrameInsets frame = FrameOf(layout_, DotsPerInch());
+  return client_.height + DotsPerInch().ToTwips(frame.top + frame.bottom);
+}
 
 void FakeWindow::SetHeight(double twips) {
   const ui::Dpi dpi = DotsPerInch();
