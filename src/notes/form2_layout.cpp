@@ -28,7 +28,6 @@ const ui::WindowLayout kLayout{
     .backColor = kBlack,
     .picture = IDP_NOTE_ORANGE,
     .icon = IDI_APPLICATION_NOTE,
-    .keepsSizeInTwips = true,
     .closeControl = Form2::kImage1,
     .controls =
         {

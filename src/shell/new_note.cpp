@@ -15,8 +15,8 @@ namespace {
 // The cascade's first column is laid out in twips: the first note 300 twips
 // from the top at three quarters of the screen width, each next one 1000
 // twips down and 300 to the right. This is the one place they become pixels:
-// those of the note's own monitor, whose scale the user may have changed
-// since the program started.
+// those of the monitor the note opens on, whose scale the user may have
+// changed since the program started.
 ui::CascadeColumn FirstColumn(double screenWidthTwips, double twipsPerPixelX, ui::Dpi noteDpi) {
   const double perPixel = noteDpi.TwipsPerPixel();
   return ui::CascadeColumn{screenWidthTwips * 3 / 4 / twipsPerPixelX, 300 / perPixel,
@@ -50,13 +50,16 @@ void Form1::cmdMakeANewWindow_Click() {
 }
 
 // Notes open on the primary monitor, whose width the cascade is measured
-// by, and never outside its work area.
+// by, and never outside its work area. The note takes its size at that
+// monitor's DPI before its place is found.
 void Form1::PlaceNewNote(ui::Window& note, int slot) {
-  const ui::PixelRect bounds = note.Bounds();
+  const ui::Monitor primary = toolkit_.Displays().Primary();
+  const ui::Dpi dpi(primary.dpi);
+  const ui::PixelRect sized = note.BoundsAt(dpi);
   const ui::PixelPoint at = ui::CascadePosition(
-      slot, FirstColumn(toolkit_.ScreenWidthTwips(), toolkit_.TwipsPerPixelX(), note.DotsPerInch()),
-      ui::PixelSize{bounds.Width(), bounds.Height()}, toolkit_.Displays().Primary().workArea);
-  note.MoveTo(at.x, at.y);
+      slot, FirstColumn(toolkit_.ScreenWidthTwips(), toolkit_.TwipsPerPixelX(), dpi),
+      ui::PixelSize{sized.Width(), sized.Height()}, primary.workArea);
+  note.MoveOnto(at.x, at.y, dpi);
 }
 
 }  // namespace shell

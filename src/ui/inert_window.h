@@ -32,6 +32,8 @@ class InertWindow final : public Window {
   PixelRect Bounds() const override { return {}; }
   void MoveTo(int, int) override {}
   PixelRect CloseControl() const override { return {}; }
+  PixelRect BoundsAt(Dpi) const override { return {}; }
+  void MoveOnto(int, int, Dpi) override {}
   std::string Text(int) const override { return {}; }
   void SetText(int, const std::string&) override {}
   int Value(int) const override { return 0; }

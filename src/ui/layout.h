@@ -95,11 +95,6 @@ struct WindowLayout {
   int picture = 0;  // resource id of the window's background picture
   int icon = 0;     // icon group resource id
   ScaleMode scaleMode = ScaleMode::Twips;
-  // When the window moves to a monitor of another DPI it keeps its size in
-  // twips, rather than taking the rectangle the system scales for it: a
-  // window that sizes itself (a note rolled up to its strip) stays as the
-  // program made it.
-  bool keepsSizeInTwips = false;
   // The control that closes a window without a caption (its close picture):
   // while it shows, the user can close the window, and can drag it back. A
   // window with a caption closes with the caption's close button.

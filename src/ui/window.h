@@ -89,8 +89,8 @@ class Window {
   // False once the window has been unloaded.
   virtual bool Loaded() const = 0;
   virtual Handle Hwnd() const = 0;
-  // The window's icon at the size of the shell's small icons at the
-  // window's DPI: the one the notification area shows. 0 when it has none.
+  // The window's icon at the size of the shell's small icons at the DPI of
+  // the taskbar: the one the notification area shows. 0 when it has none.
   virtual Handle IconHandle() const = 0;
 
   virtual void Show() = 0;  // modeless
@@ -119,6 +119,12 @@ class Window {
   // size, z-order and activation: what the desktop's monitors are measured in.
   virtual PixelRect Bounds() const = 0;
   virtual void MoveTo(int x, int y) = 0;
+  // The same for a move onto a monitor of `dpi`: the rectangle the window
+  // takes there (its twips at that DPI), its top-left corner where it is
+  // now, and the move that puts that corner at (x, y). Sized for its monitor
+  // before it is placed, a window fits where room was found for it.
+  virtual PixelRect BoundsAt(Dpi dpi) const = 0;
+  virtual void MoveOnto(int x, int y, Dpi dpi) = 0;
   // Where the user closes the window, in pixels relative to its top-left
   // corner: its caption's close button, or its layout's close control; the
   // whole window when it has neither.

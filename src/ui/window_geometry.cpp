@@ -5,8 +5,9 @@ namespace ui {
 OuterRect PlaceWindow(const WindowLayout& layout, const FrameInsets& frame,
                       const ScreenGeometry& screen, Dpi dpi) {
   OuterRect outer;
-  outer.width = dpi.ToPixels(layout.clientWidth) + frame.left + frame.right;
-  outer.height = dpi.ToPixels(layout.clientHeight) + frame.top + frame.bottom;
+  const PixelRect size = OuterRectAt(0, 0, ClientTwipsOf(layout), frame, dpi);
+  outer.width = size.Width();
+  outer.height = size.Height();
   switch (layout.startPosition) {
     case StartPosition::Manual:
       outer.x = dpi.ToPixels(layout.left);
@@ -30,11 +31,14 @@ PixelRect CaptionCloseButton(int outerWidth, const FrameInsets& frame, int butto
   return {right - buttonWidth, frame.left, right, frame.left + buttonHeight};
 }
 
-PixelRect PlaceAfterDpiChange(const WindowLayout& layout, const PixelRect& suggested,
-                              const TwipsSize& size, Dpi dpi) {
-  if (!layout.keepsSizeInTwips) return suggested;
-  return {suggested.left, suggested.top, suggested.left + dpi.ToPixels(size.width),
-          suggested.top + dpi.ToPixels(size.height)};
+TwipsSize ClientTwipsOf(const WindowLayout& layout) {
+  return {static_cast<double>(layout.clientWidth), static_cast<double>(layout.clientHeight)};
+}
+
+PixelRect OuterRectAt(int left, int top, const TwipsSize& client, const FrameInsets& frame,
+                      Dpi dpi) {
+  return {left, top, left + dpi.ToPixels(client.width) + frame.left + frame.right,
+          top + dpi.ToPixels(client.height) + frame.top + frame.bottom};
 }
 
 }  // namespace ui

@@ -37,17 +37,20 @@ PixelRect CaptionCloseButton(int outerWidth, const FrameInsets& frame, int butto
 OuterRect PlaceWindow(const WindowLayout& layout, const FrameInsets& frame,
                       const ScreenGeometry& screen, Dpi dpi);
 
-// A window's size in twips.
+// The size of a window's client area in twips: with its place, what the
+// window keeps. Its pixels are derived at its DPI, so any DPI changes that
+// come back to a DPI give the first pixels again.
 struct TwipsSize {
   double width = 0, height = 0;
+  bool operator==(const TwipsSize&) const = default;
 };
 
-// Where a window goes when its DPI changes to `dpi` (it was moved to a
-// monitor of another scale, or its monitor's scale changed) and the system
-// suggests `suggested` for it. It takes the suggestion, which the system
-// scales frame and all, unless its layout keeps its size in twips: then it
-// takes that size, `size`, at the suggested position.
-PixelRect PlaceAfterDpiChange(const WindowLayout& layout, const PixelRect& suggested,
-                              const TwipsSize& size, Dpi dpi);
+// The client area a layout gives its window.
+TwipsSize ClientTwipsOf(const WindowLayout& layout);
+
+// The outer rectangle, its top-left corner at (left, top), of a window whose
+// client area is `client`, in a frame of `frame` at `dpi`.
+PixelRect OuterRectAt(int left, int top, const TwipsSize& client, const FrameInsets& frame,
+                      Dpi dpi);
 
 }  // namespace ui

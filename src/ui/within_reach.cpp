@@ -11,8 +11,11 @@ void BringWithinReach(Window& window, const std::vector<Monitor>& all, const Mon
   const PixelRect closeOnScreen{bounds.left + close.left, bounds.top + close.top,
                                 bounds.left + close.right, bounds.top + close.bottom};
   if (InsideSomeWorkArea(closeOnScreen, all)) return;
-  const PixelRect inside = PullInside(bounds, monitors.NearestTo(bounds).workArea);
-  window.MoveTo(inside.left, inside.top);
+  // Sized for the monitor it goes to before it is placed there.
+  const Monitor nearest = monitors.NearestTo(bounds);
+  const Dpi dpi(nearest.dpi);
+  const PixelRect inside = PullInside(window.BoundsAt(dpi), nearest.workArea);
+  window.MoveOnto(inside.left, inside.top, dpi);
 }
 
 }  // namespace ui

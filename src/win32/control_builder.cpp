@@ -10,7 +10,6 @@
 #include "ui/toolkit.h"
 #include "win32/command_ids.h"
 #include "win32/text.h"
-#include "win32/window_dpi.h"
 
 namespace win32 {
 
@@ -94,16 +93,16 @@ HWND CreateNative(const ui::ControlLayout& c, const RECT& rect, DWORD extraStyle
 
 // The height given to a drop-down combo box is that of its open list, which
 // follows from its font.
-void SizeComboList(const Control& combo, ui::Dpi dpi) {
+void SizeComboList(const Control& combo, const ControlBuildContext& context) {
   const auto field = ::SendMessageW(combo.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
   const auto item = ::SendMessageW(combo.hwnd, CB_GETITEMHEIGHT, 0, 0);
-  const int height =
-      static_cast<int>(field + kComboVisibleItems * item + 2 * SystemMetric(SM_CYEDGE, dpi));
+  const int height = static_cast<int>(field + kComboVisibleItems * item +
+                                      2 * context.dpiService.FrameMetric(SM_CYEDGE, context.dpi));
   ::SetWindowPos(combo.hwnd, nullptr, 0, 0, combo.rect.right - combo.rect.left, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Initialise(const Control& control, ui::Dpi dpi) {
+void Initialise(const Control& control, const ControlBuildContext& context) {
   const ui::ControlLayout& c = *control.layout;
   ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), FALSE);
   switch (c.kind) {
@@ -116,7 +115,7 @@ void Initialise(const Control& control, ui::Dpi dpi) {
       ::SendMessageW(control.hwnd, EM_SETLIMITTEXT, 0, 0);
       break;
     case ui::ControlKind::ComboBox:
-      SizeComboList(control, dpi);
+      SizeComboList(control, context);
       if (!c.caption || !*c.caption) break;
       ::SetWindowTextW(control.hwnd, Widen(c.caption).c_str());
       break;
@@ -155,7 +154,7 @@ ControlSet BuildControls(const ui::WindowLayout& layout, const ControlBuildConte
     if (c.picture) control.picture = context.pictures.Get(c.picture);
     if (!control.Windowless()) {
       control.hwnd = CreateNative(c, control.rect, groupStarts.count(c.id) ? WS_GROUP : 0, context);
-      Initialise(control, context.dpi);
+      Initialise(control, context);
     }
     controls.Add(std::move(control));
   }
@@ -175,7 +174,7 @@ void ScaleControls(ControlSet& controls, const ui::WindowLayout& layout,
     ::SetWindowPos(control.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     ::SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), TRUE);
-    if (c.kind == ui::ControlKind::ComboBox) SizeComboList(control, context.dpi);
+    if (c.kind == ui::ControlKind::ComboBox) SizeComboList(control, context);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/dpi.h"
 #include "ui/layout.h"
 #include "win32/controls.h"
+#include "win32/dpi_service.h"
 #include "win32/font_cache.h"
 #include "win32/picture_cache.h"
 
@@ -17,6 +18,7 @@ struct ControlBuildContext {
   HWND form;
   HINSTANCE instance;
   ui::Dpi dpi;
+  const DpiService& dpiService;
   FontCache& fonts;
   PictureCache& pictures;
 };

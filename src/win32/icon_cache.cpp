@@ -8,22 +8,6 @@ namespace win32 {
 
 namespace {
 
-// Windows 10's per-monitor functions, looked up because Windows 8.1 has
-// neither; without them every window has the system's DPI.
-using GetDpiForWindowFunction = UINT WINAPI(HWND);
-using GetSystemMetricsForDpiFunction = int WINAPI(int, UINT);
-
-int SmallIconSize(HWND window) {
-  static const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-  static const auto dpiForWindow = FindFunction<GetDpiForWindowFunction>(user32, "GetDpiForWindow");
-  static const auto metricsForDpi =
-      FindFunction<GetSystemMetricsForDpiFunction>(user32, "GetSystemMetricsForDpi");
-  if (window && dpiForWindow && metricsForDpi) {
-    if (const UINT dpi = dpiForWindow(window)) return metricsForDpi(SM_CXSMICON, dpi);
-  }
-  return ::GetSystemMetrics(SM_CXSMICON);
-}
-
 // The size of the group's first image; 0 when the group is missing.
 int FirstImageSize(HINSTANCE instance, int resourceId) {
   HRSRC info = ::FindResourceW(instance, MAKEINTRESOURCEW(resourceId), RT_GROUP_ICON);
@@ -40,8 +24,12 @@ HICON IconCache::Get(int resourceId) {
   return Load(resourceId, FirstImageSize(instance_, resourceId));
 }
 
-HICON IconCache::SmallIcon(int resourceId, HWND window) {
-  return Load(resourceId, SmallIconSize(window));
+HICON IconCache::CaptionIcon(int resourceId, ui::Dpi dpi) {
+  return Load(resourceId, dpi_.FrameMetric(SM_CXSMICON, dpi));
+}
+
+HICON IconCache::TrayIcon(int resourceId) {
+  return Load(resourceId, dpi_.MetricAt(SM_CXSMICON, dpi_.TaskbarDpi()));
 }
 
 // comctl32's loaders reduce a larger image of the group with care where the

@@ -1,7 +1,5 @@
 #include "win32/win32_monitors.h"
 
-#include "win32/window_dpi.h"
-
 namespace win32 {
 
 namespace {
@@ -17,11 +15,11 @@ ui::Monitor Win32Monitors::Describe(HMONITOR monitor) const {
   info.cbSize = sizeof info;
   if (monitor && ::GetMonitorInfoW(monitor, &info))
     return ui::Monitor{ToPixelRect(info.rcMonitor), ToPixelRect(info.rcWork),
-                       MonitorDpi(monitor).Value()};
+                       dpi_.MonitorDpi(monitor).Value()};
   const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   RECT work = screen;
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  return ui::Monitor{ToPixelRect(screen), ToPixelRect(work), SystemDpi().Value()};
+  return ui::Monitor{ToPixelRect(screen), ToPixelRect(work), dpi_.SystemDpi().Value()};
 }
 
 BOOL CALLBACK Win32Monitors::Collect(HMONITOR monitor, HDC, LPRECT, LPARAM found) {

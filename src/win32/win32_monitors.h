@@ -4,11 +4,14 @@
 #include <windows.h>
 
 #include "ui/monitors.h"
+#include "win32/dpi_service.h"
 
 namespace win32 {
 
 class Win32Monitors final : public ui::Monitors {
  public:
+  explicit Win32Monitors(const DpiService& dpi) : dpi_(dpi) {}
+
   std::vector<ui::Monitor> All() const override;
   ui::Monitor Primary() const override;
   ui::Monitor NearestTo(const ui::PixelRect& rect) const override;
@@ -18,6 +21,8 @@ class Win32Monitors final : public ui::Monitors {
   // screen stands in for it.
   ui::Monitor Describe(HMONITOR monitor) const;
   static BOOL CALLBACK Collect(HMONITOR monitor, HDC, LPRECT, LPARAM found);
+
+  const DpiService& dpi_;
 };
 
 }  // namespace win32

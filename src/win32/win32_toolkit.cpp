@@ -6,16 +6,15 @@
 #include "win32/text.h"
 #include "win32/topmost_owner.h"
 #include "win32/win32_window.h"
-#include "win32/window_dpi.h"
 
 namespace win32 {
 
 Win32Toolkit::Win32Toolkit(HINSTANCE instance, ComApartment& com)
     : instance_(instance),
-      systemDpi_(win32::SystemDpi()),
+      monitors_(dpi_),
       windowClass_(instance),
       boxOwner_(CreateTopmostOwner(instance)),
-      icons_(instance),
+      icons_(instance, dpi_),
       pictures_(instance, com),
       accessibility_(com),
       // Broadcast by the shell when the taskbar starts (again).
@@ -81,11 +80,11 @@ void CALLBACK Win32Toolkit::DesktopPassDue(HWND owner, UINT, UINT_PTR timer, DWO
 }
 
 double Win32Toolkit::ScreenWidthTwips() const {
-  return systemDpi_.ToTwips(::GetSystemMetrics(SM_CXSCREEN));
+  return dpi_.SystemDpi().ToTwips(::GetSystemMetrics(SM_CXSCREEN));
 }
 
 double Win32Toolkit::ScreenHeightTwips() const {
-  return systemDpi_.ToTwips(::GetSystemMetrics(SM_CYSCREEN));
+  return dpi_.SystemDpi().ToTwips(::GetSystemMetrics(SM_CYSCREEN));
 }
 
 void Win32Toolkit::Terminate() { ::ExitProcess(0); }

@@ -7,6 +7,7 @@
 #include "ui/toolkit.h"
 #include "win32/accessible_properties.h"
 #include "win32/brush_cache.h"
+#include "win32/dpi_service.h"
 #include "win32/font_cache.h"
 #include "win32/form_window_class.h"
 #include "win32/handles.h"
@@ -31,15 +32,14 @@ class Win32Toolkit final : public ui::Toolkit {
                                                ui::FormEvents& events) override;
   double ScreenWidthTwips() const override;
   double ScreenHeightTwips() const override;
-  double TwipsPerPixelX() const override { return systemDpi_.TwipsPerPixel(); }
-  double TwipsPerPixelY() const override { return systemDpi_.TwipsPerPixel(); }
+  double TwipsPerPixelX() const override { return dpi_.SystemDpi().TwipsPerPixel(); }
+  double TwipsPerPixelY() const override { return dpi_.SystemDpi().TwipsPerPixel(); }
   const ui::Monitors& Displays() const override { return monitors_; }
 
   // For the windows.
   HINSTANCE Instance() const { return instance_; }
-  // The DPI of the primary monitor when the program started: a new window's
-  // until it learns its own.
-  ui::Dpi SystemDpi() const { return systemDpi_; }
+  // Every DPI the windows need to know.
+  const DpiService& Dpi() const { return dpi_; }
   FontCache& Fonts() { return fonts_; }
   IconCache& Icons() { return icons_; }
   BrushCache& Brushes() { return brushes_; }
@@ -64,7 +64,7 @@ class Win32Toolkit final : public ui::Toolkit {
   static void CALLBACK DesktopPassDue(HWND owner, UINT message, UINT_PTR timer, DWORD time);
 
   HINSTANCE instance_;
-  ui::Dpi systemDpi_;
+  DpiService dpi_;
   Win32Monitors monitors_;
   FormWindowClass windowClass_;
   // Made at start-up, not when a box is needed: a box often tells that the

@@ -11,7 +11,6 @@
 #include "win32/test_faults.h"
 #include "win32/text.h"
 #include "win32/win32_toolkit.h"
-#include "win32/window_dpi.h"
 #include "win32/window_frame.h"
 
 namespace win32 {
@@ -22,9 +21,10 @@ Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
       toolkit_(toolkit),
       layout_(layout),
       menus_(layout.menus),
-      dpi_(toolkit.SystemDpi()),
+      dpi_(toolkit.Dpi().SystemDpi()),
+      client_(ui::ClientTwipsOf(layout)),
       backColor_(layout.backColor) {
-  const WindowFrame frame = FrameOf(layout, dpi_, !menus_.Empty());
+  const WindowFrame frame = FrameOf(layout, dpi_, !menus_.Empty(), toolkit.Dpi());
   // A class that does not exist makes the real call fail, as an exhausted
   // desktop would.
   const wchar_t* windowClass =
@@ -37,6 +37,9 @@ Win32Window::Win32Window(Win32Toolkit& toolkit, const ui::WindowLayout& layout,
     throw ui::WindowCreationError(std::string("The window ") + layout.name +
                                   " could not be created.");
   menus_.AttachTo(hwnd_);
+  RECT made{};
+  ::GetWindowRect(hwnd_, &made);
+  RememberCorner(made.left, made.top);
   try {
     AdoptOwnDpi();
     Build();
@@ -59,13 +62,33 @@ Win32Window::~Win32Window() {
 // another one it takes its layout's size at that monitor's DPI where it
 // stands; a centred window is centred again.
 void Win32Window::AdoptOwnDpi() {
-  const ui::Dpi own = WindowDpi(hwnd_);
+  const ui::Dpi own = toolkit_.Dpi().WindowDpi(hwnd_);
   if (own == dpi_) return;
+  const ui::PixelRect made = Bounds();
   dpi_ = own;
-  const WindowFrame frame = FrameOf(layout_, dpi_, !menus_.Empty());
-  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (layout_.startPosition != ui::StartPosition::CenterScreen) flags |= SWP_NOMOVE;
-  ::SetWindowPos(hwnd_, nullptr, frame.x, frame.y, frame.width, frame.height, flags);
+  if (layout_.startPosition == ui::StartPosition::CenterScreen) {
+    const WindowFrame frame = FrameOf(layout_, dpi_, !menus_.Empty(), toolkit_.Dpi());
+    RememberCorner(frame.x, frame.y);
+  } else {
+    RememberCorner(made.left, made.top);
+  }
+  ApplyPlace();
+}
+
+void Win32Window::RememberCorner(int x, int y) {
+  left_ = dpi_.ToTwips(x);
+  top_ = dpi_.ToTwips(y);
+}
+
+void Win32Window::ApplyPlace() {
+  if (!hwnd_) return;
+  const ui::PixelRect place = Bounds();
+  ::SetWindowPos(hwnd_, nullptr, place.left, place.top, place.Width(), place.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+ui::FrameInsets Win32Window::FrameAt(ui::Dpi dpi) const {
+  return FrameOf(layout_, dpi, !menus_.Empty(), toolkit_.Dpi()).insets;
 }
 
 void Win32Window::Build() {
@@ -78,8 +101,8 @@ void Win32Window::Build() {
 }
 
 ControlBuildContext Win32Window::BuildContext() {
-  return ControlBuildContext{hwnd_, toolkit_.Instance(), dpi_, toolkit_.Fonts(),
-                             toolkit_.Pictures()};
+  return ControlBuildContext{hwnd_,          toolkit_.Instance(), dpi_,
+                             toolkit_.Dpi(), toolkit_.Fonts(),    toolkit_.Pictures()};
 }
 
 void Win32Window::SetUpIcon() {
@@ -87,12 +110,14 @@ void Win32Window::SetUpIcon() {
   icon_ = toolkit_.Icons().Get(layout_.icon);
 }
 
-// The small icon follows the window's DPI; the big one is the window icon
-// at its own size, which the system reduces where it shows it.
 ui::Handle Win32Window::IconHandle() const {
   if (!layout_.icon) return 0;
-  return reinterpret_cast<ui::Handle>(toolkit_.Icons().SmallIcon(layout_.icon, hwnd_));
+  return reinterpret_cast<ui::Handle>(toolkit_.Icons().TrayIcon(layout_.icon));
 }
+
+// The small icon follows the window's DPI; the big one is the window icon
+// at its own size, which the system reduces where it shows it.
+HICON Win32Window::CaptionIcon() const { return toolkit_.Icons().CaptionIcon(layout_.icon, dpi_); }
 
 // Deferred until the window is shown or its load handler has run: the
 // window system converts the icon for the desktop right away.
@@ -100,7 +125,7 @@ void Win32Window::GiveIconToWindow() {
   if (!icon_ || iconGiven_) return;
   iconGiven_ = true;
   ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(IconHandle()));
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(CaptionIcon()));
 }
 
 void Win32Window::AddToolTips() {
@@ -184,66 +209,70 @@ void Win32Window::SetState(ui::WindowState state) {
                                                             : SW_RESTORE);
 }
 
-RECT Win32Window::OuterRect() const {
-  RECT rect{};
-  if (hwnd_) ::GetWindowRect(hwnd_, &rect);
-  return rect;
-}
-
-double Win32Window::Left() const { return dpi_.ToTwips(OuterRect().left); }
-double Win32Window::Top() const { return dpi_.ToTwips(OuterRect().top); }
-
+double Win32Window::Left() const { return left_; }
+double Win32Window::Top() const { return top_; }
+// The kept twips of the client area, and the frame's pixels in twips.
 double Win32Window::Width() const {
-  const RECT rect = OuterRect();
-  return dpi_.ToTwips(rect.right - rect.left);
+  const ui::FrameInsets frame = FrameAt(dpi_);
+  return client_.width + dpi_.ToTwips(frame.left + frame.right);
 }
 
 double Win32Window::Height() const {
-  const RECT rect = OuterRect();
-  return dpi_.ToTwips(rect.bottom - rect.top);
+  const ui::FrameInsets frame = FrameAt(dpi_);
+  return client_.height + dpi_.ToTwips(frame.top + frame.bottom);
 }
 
 void Win32Window::SetHeight(double twips) {
-  if (!hwnd_) return;
-  const RECT rect = OuterRect();
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, rect.right - rect.left, dpi_.ToPixels(twips),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ui::FrameInsets frame = FrameAt(dpi_);
+  client_.height = twips - dpi_.ToTwips(frame.top + frame.bottom);
+  ApplyPlace();
 }
 
 ui::PixelRect Win32Window::Bounds() const {
-  const RECT rect = OuterRect();
-  return ui::PixelRect{rect.left, rect.top, rect.right, rect.bottom};
+  return ui::OuterRectAt(dpi_.ToPixels(left_), dpi_.ToPixels(top_), client_, FrameAt(dpi_), dpi_);
 }
 
 void Win32Window::MoveTo(int x, int y) {
+  RememberCorner(x, y);
+  ApplyPlace();
+}
+
+ui::PixelRect Win32Window::BoundsAt(ui::Dpi dpi) const {
+  return ui::OuterRectAt(dpi_.ToPixels(left_), dpi_.ToPixels(top_), client_, FrameAt(dpi), dpi);
+}
+
+// Sized for the monitor it goes to, the window lands where its place was
+// found for it; the system then tells it its new DPI (WM_DPICHANGED). Where
+// the system does not, its DPI has not changed after all, and it keeps the
+// size of the one it has.
+void Win32Window::MoveOnto(int x, int y, ui::Dpi dpi) {
   if (!hwnd_) return;
-  ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (dpi == dpi_) return MoveTo(x, y);
+  const ui::PixelRect sized = BoundsAt(dpi);
+  ::SetWindowPos(hwnd_, nullptr, x, y, sized.Width(), sized.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (dpi_ != dpi) ApplyPlace();
 }
 
 // The caption's close button lies where the system draws it: at the top
 // right of the frame the window has, at the caption buttons' size at the
 // window's DPI.
 ui::PixelRect Win32Window::CloseControl() const {
-  const RECT outer = OuterRect();
-  RECT client{};
-  ::GetClientRect(hwnd_, &client);
-  POINT origin{0, 0};
-  ::ClientToScreen(hwnd_, &origin);
-  const ui::FrameInsets frame{origin.x - outer.left, origin.y - outer.top,
-                              outer.right - origin.x - client.right,
-                              outer.bottom - origin.y - client.bottom};
+  const ui::PixelRect bounds = Bounds();
+  const ui::FrameInsets frame = FrameAt(dpi_);
   if (layout_.border != ui::BorderStyle::None && layout_.controlBox) {
     const bool toolCaption = !layout_.showInTaskbar;
-    return ui::CaptionCloseButton(outer.right - outer.left, frame,
-                                  SystemMetric(toolCaption ? SM_CXSMSIZE : SM_CXSIZE, dpi_),
-                                  SystemMetric(toolCaption ? SM_CYSMSIZE : SM_CYSIZE, dpi_));
+    return ui::CaptionCloseButton(
+        bounds.Width(), frame,
+        toolkit_.Dpi().FrameMetric(toolCaption ? SM_CXSMSIZE : SM_CXSIZE, dpi_),
+        toolkit_.Dpi().FrameMetric(toolCaption ? SM_CYSMSIZE : SM_CYSIZE, dpi_));
   }
   if (const Control* control = controls_.Find(layout_.closeControl)) {
     const RECT& rect = control->rect;
     return {frame.left + rect.left, frame.top + rect.top, frame.left + rect.right,
             frame.top + rect.bottom};
   }
-  return {0, 0, outer.right - outer.left, outer.bottom - outer.top};
+  return {0, 0, bounds.Width(), bounds.Height()};
 }
 
 double Win32Window::ToScaleX(int pixels) const {

@@ -13,6 +13,7 @@
 #include "ui/dpi.h"
 #include "ui/layout.h"
 #include "ui/life_cycle_window.h"
+#include "ui/window_geometry.h"
 #include "win32/control_builder.h"
 #include "win32/control_subclass.h"
 #include "win32/controls.h"
@@ -60,6 +61,8 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   ui::PixelRect Bounds() const override;
   ui::PixelRect CloseControl() const override;
   void MoveTo(int x, int y) override;
+  ui::PixelRect BoundsAt(ui::Dpi dpi) const override;
+  void MoveOnto(int x, int y, ui::Dpi dpi) override;
   std::string Text(int id) const override;
   void SetText(int id, const std::string& text) override;
   int Value(int id) const override;
@@ -87,9 +90,15 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   void Build();
   void SetUpIcon();
   void GiveIconToWindow();
+  HICON CaptionIcon() const;
   void AddToolTips();
   void SetUpKeyboard();
   void AdoptOwnDpi();
+  // The corner (x, y), in pixels at the window's DPI, kept in twips.
+  void RememberCorner(int x, int y);
+  // Gives the native window the place and size derived from the twips.
+  void ApplyPlace();
+  ui::FrameInsets FrameAt(ui::Dpi dpi) const;
   void ListenToControls();
   // Destroys the native window, if any, and stops counting it as loaded.
   void Destroy();
@@ -115,7 +124,9 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   void OnTaskbarCreated();
   void OnTimeChange();
   LRESULT OnPowerBroadcast(WPARAM event);
+  void OnPlaceChanged(const WINDOWPOS& place);
   void OnDpiChanged(ui::Dpi dpi, const RECT& suggested);
+  void OnGetDpiScaledSize(ui::Dpi dpi, SIZE& size) const;
   void AfterDpiChange();
   void OnDestroy();
 
@@ -124,7 +135,6 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   void OnAccessibilityQuery() override;
 
   ControlBuildContext BuildContext();
-  RECT OuterRect() const;
   double ToScaleX(int pixels) const;
   double ToScaleY(int pixels) const;
   // Clears the other option buttons of the option's container.
@@ -143,7 +153,13 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
 
   HWND hwnd_ = nullptr;
   MenuBar menus_;
+  // The window's place and size as it keeps them: its top-left corner and
+  // its client area in twips at its DPI. The native window's pixels are
+  // derived from them; the user's moves and sizings are taken back in.
   ui::Dpi dpi_;
+  double left_ = 0, top_ = 0;
+  ui::TwipsSize client_;
+  bool userSizing_ = false;  // inside the system's move and size loop
   ControlSet controls_;
   HICON icon_ = nullptr;  // shared by the toolkit
   bool iconGiven_ = false;

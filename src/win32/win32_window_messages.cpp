@@ -13,6 +13,7 @@
 #include "win32/focus_cues.h"
 #include "win32/form_painter.h"
 #include "win32/handles.h"
+#include "win32/test_faults.h"
 #include "win32/text.h"
 #include "win32/win32_toolkit.h"
 #include "win32/win32_window.h"
@@ -40,6 +41,10 @@ int ButtonsOf(WPARAM wParam) {
 }
 
 constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
+
+// WM_GETDPISCALEDSIZE, sent to per-monitor v2 windows from Windows 10 1703 on;
+// the headers name it only for that version.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 }  // namespace
 
@@ -134,6 +139,16 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDpiChanged(ui::Dpi(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
       AfterDpiChange();
       return 0;
+    case kGetDpiScaledSize:
+      OnGetDpiScaledSize(ui::Dpi(static_cast<int>(wParam)), *reinterpret_cast<SIZE*>(lParam));
+      return TRUE;
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+      userSizing_ = message == WM_ENTERSIZEMOVE;
+      break;
+    case WM_WINDOWPOSCHANGED:
+      OnPlaceChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
+      break;  // the system derives WM_MOVE and WM_SIZE from it
     case kDeferredSetUpMessage:
       if (!Live()) return 0;
       GiveIconToWindow();
@@ -159,6 +174,10 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       if (message == toolkit_.TaskbarCreatedMessage()) {
         OnTaskbarCreated();
+        return 0;
+      }
+      if (test_faults::IsDpiChangeRequest(message)) {
+        test_faults::ChangeDpiAsTheSystemDoes(hwnd_, dpi_.Value(), static_cast<int>(wParam));
         return 0;
       }
       break;
@@ -454,30 +473,53 @@ void Win32Window::OnTaskbarCreated() {
   if (Live()) Events().TaskbarCreated();
 }
 
+// What the system or the user did to the window is taken back into its
+// twips: a move, and a size that the user dragged. Every other size is the
+// program's own, derived from the twips, or the passing one of a minimised
+// or maximised window.
+void Win32Window::OnPlaceChanged(const WINDOWPOS& place) {
+  if (::IsIconic(hwnd_) || ::IsZoomed(hwnd_)) return;
+  const ui::PixelRect derived = Bounds();
+  if (!(place.flags & SWP_NOMOVE) && (place.x != derived.left || place.y != derived.top))
+    RememberCorner(place.x, place.y);
+  if (!userSizing_ || (place.flags & SWP_NOSIZE)) return;
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  if (client.right != dpi_.ToPixels(client_.width)) client_.width = dpi_.ToTwips(client.right);
+  if (client.bottom != dpi_.ToPixels(client_.height)) client_.height = dpi_.ToTwips(client.bottom);
+}
+
 // Moved to a monitor of another scale (or its scale changed): the window
-// takes its new place and size, then lays its controls out, fonts them and
-// draws itself at the new DPI. A colour-keyed note takes its new shape from
-// what it paints.
+// takes the suggested place at the size its twips give at the new DPI (the
+// size it answered WM_GETDPISCALEDSIZE with), then lays its controls out,
+// fonts them and draws itself at that DPI. A colour-keyed note takes its new
+// shape from what it paints.
 void Win32Window::OnDpiChanged(ui::Dpi dpi, const RECT& suggested) {
   if (!hwnd_) return;
-  const ui::TwipsSize size{Width(), Height()};
   dpi_ = dpi;
-  const ui::PixelRect placed = ui::PlaceAfterDpiChange(
-      layout_, {suggested.left, suggested.top, suggested.right, suggested.bottom}, size, dpi_);
+  RememberCorner(suggested.left, suggested.top);
   ScaleControls(controls_, layout_, BuildContext());
   if (toolTips_)
     for (const Control& control : controls_.All())
       if (control.Windowless() && control.layout->toolTip)
         toolTips_->MoveArea(CommandIdOf(control.layout->id), control.rect);
-  ::SetWindowPos(hwnd_, nullptr, placed.left, placed.top, placed.Width(), placed.Height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyPlace();
   ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// Asked before WM_DPICHANGED, so that the rectangle the system suggests has
+// the size the window will take.
+void Win32Window::OnGetDpiScaledSize(ui::Dpi dpi, SIZE& size) const {
+  const ui::PixelRect sized = BoundsAt(dpi);
+  size.cx = sized.Width();
+  size.cy = sized.Height();
 }
 
 // Icons in pixels are chosen afresh for the new DPI, and the form hears of
 // the change.
 void Win32Window::AfterDpiChange() {
-  if (iconGiven_) ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(IconHandle()));
+  if (iconGiven_)
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(CaptionIcon()));
   if (Live()) Events().DpiChanged();
 }
 

@@ -1,8 +1,5 @@
 #include "win32/window_frame.h"
 
-#include "ui/window_geometry.h"
-#include "win32/window_dpi.h"
-
 namespace win32 {
 
 namespace {
@@ -26,21 +23,23 @@ DWORD StyleOf(const ui::WindowLayout& layout) {
   }
 }
 
-ui::FrameInsets InsetsOf(const WindowFrame& frame, bool hasMenuBar, ui::Dpi dpi) {
+ui::FrameInsets InsetsOf(const WindowFrame& frame, bool hasMenuBar, ui::Dpi dpi,
+                         const DpiService& dpiService) {
   // The frame of these styles around an empty client area.
-  const RECT around = FrameAround(frame.style, hasMenuBar, frame.exStyle, dpi);
+  const RECT around = dpiService.FrameAround(frame.style, hasMenuBar, frame.exStyle, dpi);
   return {-around.left, -around.top, around.right, around.bottom};
 }
 
 }  // namespace
 
-WindowFrame FrameOf(const ui::WindowLayout& layout, ui::Dpi dpi, bool hasMenuBar) {
+WindowFrame FrameOf(const ui::WindowLayout& layout, ui::Dpi dpi, bool hasMenuBar,
+                    const DpiService& dpiService) {
   WindowFrame frame{};
   frame.style = StyleOf(layout);
   frame.exStyle = layout.showInTaskbar ? 0 : WS_EX_TOOLWINDOW;
   const ui::ScreenGeometry screen{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  const ui::OuterRect outer =
-      ui::PlaceWindow(layout, InsetsOf(frame, hasMenuBar, dpi), screen, dpi);
+  frame.insets = InsetsOf(frame, hasMenuBar, dpi, dpiService);
+  const ui::OuterRect outer = ui::PlaceWindow(layout, frame.insets, screen, dpi);
   frame.x = outer.systemPlaces ? CW_USEDEFAULT : outer.x;
   frame.y = outer.systemPlaces ? CW_USEDEFAULT : outer.y;
   frame.width = outer.width;

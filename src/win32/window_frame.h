@@ -7,6 +7,8 @@
 
 #include "ui/dpi.h"
 #include "ui/layout.h"
+#include "ui/window_geometry.h"
+#include "win32/dpi_service.h"
 
 namespace win32 {
 
@@ -15,8 +17,10 @@ struct WindowFrame {
   DWORD exStyle;
   int x, y;  // CW_USEDEFAULT lets the system place the window
   int width, height;
+  ui::FrameInsets insets;  // what the frame adds around the client area
 };
 
-WindowFrame FrameOf(const ui::WindowLayout& layout, ui::Dpi dpi, bool hasMenuBar);
+WindowFrame FrameOf(const ui::WindowLayout& layout, ui::Dpi dpi, bool hasMenuBar,
+                    const DpiService& dpiService);
 
 }  // namespace win32

@@ -53,11 +53,13 @@ for scale_offset, suffix in ((0, ""), (2000, "_200")):
     PICTURES.update({id + scale_offset: f"{stem}{suffix}.gif" for id, stem in PICTURES_AT_100.items()})
     PICTURES.update({id + scale_offset: f"{stem}{suffix}.jpg"
                      for id, stem in PHOTOGRAPHS_AT_100.items()})
-# Per-monitor awareness v2, and per-monitor awareness where only the older
-# setting is understood (Windows 8.1).
+# Per-monitor awareness v2, per-monitor (v1) where v2 is unknown (Windows 10
+# 1607), and per-monitor awareness where only the older setting is
+# understood (Windows 8.1).
 DPI_SETTINGS = {
     "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}dpiAware": "true/pm",
-    "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}dpiAwareness": "PerMonitorV2",
+    "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}dpiAwareness":
+        "PerMonitorV2, PerMonitor",
 }
 COMPATIBILITY = "urn:schemas-microsoft-com:compatibility.v1"
 SUPPORTED_OS = {

@@ -22,15 +22,13 @@ FakeWindow::FakeWindow(FakeToolkit& toolkit, const ui::WindowLayout& layout, ui:
   // creates its windows.
   if (toolkit.monitorDpi) dpi_ = ui::Dpi(*toolkit.monitorDpi);
   const ui::Dpi dpi = DotsPerInch();
-  const double perPixel = dpi.TwipsPerPixel();
   const ui::OuterRect outer = ui::PlaceWindow(
       layout, FrameOf(layout, dpi),
       {static_cast<int>(toolkit.screenWidthPixels), static_cast<int>(toolkit.screenHeightPixels)},
       dpi);
-  left_ = outer.x * perPixel;
-  top_ = outer.y * perPixel;
-  width_ = outer.width * perPixel;
-  height_ = outer.height * perPixel;
+  left_ = dpi.ToTwips(outer.x);
+  top_ = dpi.ToTwips(outer.y);
+  client_ = ui::ClientTwipsOf(layout);
   for (const auto& c : layout.controls) {
     ControlState& s = controls_[c.id];
     s.layout = &c;
@@ -100,22 +98,28 @@ ui::FontAtDpi FakeWindow::ControlFont(int id) const {
 }
 
 void FakeWindow::ChangeDpi(ui::Dpi dpi, const ui::PixelRect& suggested) {
-  const ui::PixelRect placed = ui::PlaceAfterDpiChange(layout_, suggested, {width_, height_}, dpi);
   dpi_ = dpi;
-  left_ = dpi.ToTwips(placed.left);
-  top_ = dpi.ToTwips(placed.top);
-  width_ = dpi.ToTwips(placed.Width());
-  height_ = dpi.ToTwips(placed.Height());
+  MoveTo(suggested.left, suggested.top);
+  if (Live()) Events().DpiChanged();
 }
 
-void FakeWindow::SetHeight(double twips) { height_ = twips; }
+double FakeWindow::Width() const {
+  const ui::FrameInsets frame = FrameOf(layout_, DotsPerInch());
+  return client_.width + DotsPerInch().ToTwips(frame.left + frame.right);
+}
 
-// Pixels at the window's DPI, as the Win32 toolkit converts the twips.
-ui::PixelRect FakeWindow::Bounds() const {
+double FakeWindow::Height() const {
+  const ui::FrameInsets frame = FrameOf(layout_, DotsPerInch());
+  return client_.height + DotsPerInch().ToTwips(frame.top + frame.bottom);
+}
+
+void FakeWindow::SetHeight(double twips) {
   const ui::Dpi dpi = DotsPerInch();
-  const int left = dpi.ToPixels(left_), top = dpi.ToPixels(top_);
-  return ui::PixelRect{left, top, left + dpi.ToPixels(width_), top + dpi.ToPixels(height_)};
+  const ui::FrameInsets frame = FrameOf(layout_, dpi);
+  client_.height = twips - dpi.ToTwips(frame.top + frame.bottom);
 }
+
+ui::PixelRect FakeWindow::Bounds() const { return BoundsAt(DotsPerInch()); }
 
 void FakeWindow::MoveTo(int x, int y) {
   const ui::Dpi dpi = DotsPerInch();
@@ -135,6 +139,18 @@ ui::PixelRect FakeWindow::CloseControl() const {
   const ui::PixelRect control = ControlPixels(layout_.closeControl);
   return {frame.left + control.left, frame.top + control.top, frame.left + control.right,
           frame.top + control.bottom};
+}
+
+// Pixels at `dpi`, as the Win32 toolkit derives them from the twips.
+ui::PixelRect FakeWindow::BoundsAt(ui::Dpi dpi) const {
+  const ui::Dpi own = DotsPerInch();
+  return ui::OuterRectAt(own.ToPixels(left_), own.ToPixels(top_), client_, FrameOf(layout_, dpi),
+                         dpi);
+}
+
+void FakeWindow::MoveOnto(int x, int y, ui::Dpi dpi) {
+  if (dpi == DotsPerInch()) return MoveTo(x, y);
+  ChangeDpi(dpi, {x, y, x, y});
 }
 
 ControlState& FakeWindow::Control(int id) {
@@ -250,7 +266,8 @@ const ui::Monitors& FakeToolkit::Displays() const {
   if (displays_.monitors.empty()) {
     const ui::PixelRect screen{0, 0, static_cast<int>(screenWidthPixels),
                                static_cast<int>(screenHeightPixels)};
-    displays_.monitors.push_back(ui::Monitor{screen, screen, ScreenDpi().Value()});
+    displays_.monitors.push_back(
+        ui::Monitor{screen, screen, monitorDpi.value_or(ScreenDpi().Value())});
   }
   return displays_;
 }

@@ -74,12 +74,15 @@ class FakeWindow : public ui::LifeCycleWindow {
   ui::Dpi DotsPerInch() const override;
   double Left() const override { return left_; }
   double Top() const override { return top_; }
-  double Width() const override { return width_; }
-  double Height() const override { return height_; }
+  double Width() const override;
+  double Height() const override;
   void SetHeight(double twips) override;
   ui::PixelRect Bounds() const override;
   void MoveTo(int x, int y) override;
   ui::PixelRect CloseControl() const override;
+  ui::PixelRect BoundsAt(ui::Dpi dpi) const override;
+  // Onto a monitor of another DPI, the system then tells the window its DPI.
+  void MoveOnto(int x, int y, ui::Dpi dpi) override;
   std::string Text(int id) const override;
   void SetText(int id, const std::string& text) override;
   int Value(int id) const override;
@@ -107,7 +110,8 @@ class FakeWindow : public ui::LifeCycleWindow {
   ui::PixelRect ControlPixels(int id) const;
   ui::FontAtDpi ControlFont(int id) const;
   // The window system moved the window to a monitor of `dpi` and suggests
-  // `suggested` for it.
+  // `suggested` for it (WM_DPICHANGED); the window takes the suggested place
+  // at its own size there.
   void ChangeDpi(ui::Dpi dpi, const ui::PixelRect& suggested);
 
  private:
@@ -126,7 +130,10 @@ class FakeWindow : public ui::LifeCycleWindow {
   ui::WindowState state_ = ui::WindowState::Normal;
   int scaleMode_;
   std::optional<ui::Dpi> dpi_;  // its own, where it differs from the screen's
-  double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  // As the Win32 window keeps them: the top-left corner and the client area
+  // in twips at its DPI.
+  double left_ = 0, top_ = 0;
+  ui::TwipsSize client_;
   std::string caption_;
   ui::PictureRef picture_;
   int focus_ = 0;
@@ -150,7 +157,8 @@ class FakeToolkit : public ui::Toolkit {
   double TwipsPerPixelY() const override { return twipsPerPixel; }
   // The DPI of the screen's twips per pixel: where new windows open.
   ui::Dpi ScreenDpi() const;
-  // `monitors`, or while it is empty one monitor of the screen's size.
+  // `monitors`, or while it is empty one monitor of the screen's size at
+  // `monitorDpi`.
   const ui::Monitors& Displays() const override;
 
   // Live (not destroyed) windows created from the layout called `name`, in

@@ -4,9 +4,14 @@
 
 #include <ostream>
 
+#include "about/form5_layout.h"
 #include "alarm/form3.h"
+#include "alarm/form3_layout.h"
+#include "alarm/form4_layout.h"
 #include "notes/form2.h"
+#include "notes/form2_layout.h"
 #include "shell_running_program.h"
+#include "ui/dpi_awareness.h"
 #include "ui/placement.h"
 
 namespace {
@@ -119,17 +124,118 @@ TEST_F(DpiChangeTest, ANoteKeepsItsSizeInTwipsAtTheSuggestedPlace) {
   EXPECT_EQ(note.Bounds(), Rect(1200, 100, 416, 423));
 }
 
-TEST_F(DpiChangeTest, TheDialogTakesTheSuggestedRectangle) {
+// The system's guess scales the frame with the client area; the dialog takes
+// its client area's twips at the new DPI in the frame of that DPI instead,
+// the size it answers WM_GETDPISCALEDSIZE with.
+TEST_F(DpiChangeTest, TheDialogTakesItsOwnSizeAtTheSuggestedPlace) {
   ChooseFromPopup("mnuAlarmMe");
   fake::FakeWindow& dialog = *toolkit_.Find("Form3");
-  const ui::PixelRect suggested = Rect(1500, 300, 483, 357);
 
-  dialog.ChangeDpi(ui::Dpi(144), suggested);
+  dialog.ChangeDpi(ui::Dpi(144), Rect(1500, 300, 483, 357));
 
-  EXPECT_EQ(dialog.Bounds(), suggested);
+  EXPECT_EQ(dialog.Bounds(), Rect(1500, 300, 481, 356));
+  EXPECT_EQ(dialog.BoundsAt(ui::Dpi(144)), dialog.Bounds());
   EXPECT_EQ(dialog.ControlPixels(alarms::Form3::kOption1), Rect(36, 72, 158, 38));
   EXPECT_EQ(dialog.ControlFont(alarms::Form3::kLabel2),
             (ui::FontAtDpi{"Microsoft Sans Serif", -27, true, false}));
+}
+
+// Twips are what a window keeps: 96 -> 144 -> 120 -> 96 dpi gives the first
+// pixels back, whatever the system suggests on the way (here its linear
+// guess from the pixels the window has).
+struct RoundTripCase {
+  const char* window;
+  const ui::WindowLayout& (*layout)();
+  ui::PixelRect at96, at144, at120;
+};
+
+void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.window; }
+
+class DpiRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {
+ protected:
+  fake::FakeToolkit toolkit_;
+  ui::FormEvents events_;
+};
+
+ui::PixelRect SystemGuess(const ui::PixelRect& now, int oldDpi, int newDpi) {
+  return Rect(now.left, now.top, now.Width() * newDpi / oldDpi, now.Height() * newDpi / oldDpi);
+}
+
+TEST_P(DpiRoundTripTest, ComesBackToTheFirstPixels) {
+  const RoundTripCase& c = GetParam();
+  const auto window = toolkit_.CreateFormWindow(c.layout(), events_);
+  auto& fake = static_cast<fake::FakeWindow&>(*window);
+  fake.MoveTo(100, 50);
+  ASSERT_EQ(fake.Bounds(), c.at96);
+  int dpi = 96;
+  for (const auto& [next, expected] : {std::pair{144, c.at144}, {120, c.at120}, {96, c.at96}}) {
+    EXPECT_EQ(fake.BoundsAt(ui::Dpi(next)).Width(), expected.Width()) << next;
+    fake.ChangeDpi(ui::Dpi(next), SystemGuess(fake.Bounds(), dpi, next));
+    EXPECT_EQ(fake.Bounds(), expected) << next;
+    dpi = next;
+  }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Windows, DpiRoundTripTest,
+    ::testing::Values(
+        RoundTripCase{"note", notes::Form2Layout, Rect(100, 50, 277, 282),
+                      Rect(100, 50, 416, 423), Rect(100, 50, 346, 353)},
+        RoundTripCase{"dialog", alarms::Form3Layout, Rect(100, 50, 320, 236),
+                      Rect(100, 50, 481, 356), Rect(100, 50, 401, 296)},
+        RoundTripCase{"alert", alarms::Form4Layout, Rect(100, 50, 254, 300),
+                      Rect(100, 50, 381, 450), Rect(100, 50, 318, 375)},
+        RoundTripCase{"About", about::Form5Layout, Rect(100, 50, 451, 309),
+                      Rect(100, 50, 677, 464), Rect(100, 50, 564, 386)}));
+// clang-format on
+
+// A window moving to a monitor of another scale takes its size there before
+// its place is found, so it lands wholly inside that monitor's work area.
+class TargetMonitorTest : public testing_support::RunningProgram {
+ protected:
+  // The program started at 100 %; the primary monitor is at 150 % now, a
+  // second one left of it at 100 %.
+  TargetMonitorTest() {
+    toolkit_.screenWidthPixels = 1920;
+    toolkit_.screenHeightPixels = 1080;
+    toolkit_.monitors = {{Rect(0, 0, 1920, 1080), Rect(0, 0, 1920, 1040), 144},
+                         {Rect(-1024, 0, 1024, 768), Rect(-1024, 0, 1024, 768), 96}};
+  }
+};
+
+TEST_F(TargetMonitorTest, ANewNoteCascadesAtThePrimaryMonitorsScale) {
+  NewNote();
+  fake::FakeWindow& note = NoteWindow(0);
+  EXPECT_EQ(note.DotsPerInch(), ui::Dpi(144));
+  EXPECT_EQ(note.Bounds(), Rect(1440, 30, 416, 423));
+}
+
+TEST_F(TargetMonitorTest, APulledBackNoteTakesTheScaleOfItsNewMonitor) {
+  NewNote();
+  fake::FakeWindow& note = NoteWindow(0);
+  note.ChangeDpi(ui::Dpi(96), Rect(-1000, 700, 277, 282));  // partly below the second monitor
+
+  toolkit_.monitors.pop_back();  // the second monitor is unplugged
+  toolkit_.DesktopChanged();
+  toolkit_.RunScheduledPass();
+
+  EXPECT_EQ(note.DotsPerInch(), ui::Dpi(144));
+  EXPECT_EQ(note.Bounds(), Rect(0, 1040 - 423, 416, 423));
+}
+
+// Frames are drawn at the window's DPI under per-monitor v2 only: v1 (Windows
+// 8.1, Windows 10 1607) draws them at the system DPI, as system awareness does.
+TEST(FrameMetricsTest, FollowTheAwareness) {
+  using ui::DpiAwareness, ui::FrameMetrics;
+  const std::pair<DpiAwareness, FrameMetrics> table[] = {
+      {DpiAwareness::Unaware, FrameMetrics::AtSystemDpi},
+      {DpiAwareness::System, FrameMetrics::AtSystemDpi},
+      {DpiAwareness::PerMonitor, FrameMetrics::AtSystemDpi},
+      {DpiAwareness::PerMonitorV2, FrameMetrics::AtWindowDpi},
+  };
+  for (const auto& [awareness, metrics] : table)
+    EXPECT_EQ(ui::FrameMetricsUnder(awareness), metrics) << static_cast<int>(awareness);
 }
 
 }  // namespace

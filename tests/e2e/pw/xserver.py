@@ -103,6 +103,23 @@ class XServer:
                 return x, y, width, height
         return None
 
+    def shape_extents(self, name):
+        """(width, height) of the shape of the X window called
+        `name` (a colour-keyed window leaves its key colour out of it), or
+        None while there is no such window."""
+        tree = subprocess.run(["xwininfo", "-root", "-tree"], env=self.env, capture_output=True,
+                              text=True).stdout
+        ids = [line.split()[0] for line in tree.splitlines() if f'"{name}"' in line]
+        if not ids:
+            return None
+        out = subprocess.run(["xwininfo", "-shape", "-id", ids[0]], env=self.env,
+                             capture_output=True, text=True).stdout
+        for line in out.splitlines():
+            if "Window shape extents:" in line:
+                size = line.split()[-1].split("+")[0]
+                return tuple(int(v) for v in size.split("x"))
+        raise HarnessError(f"xwininfo shows no shape of {name!r}:\n{out}")
+
     def grey(self, rect):
         """The screen's rectangle [left, top, right, bottom] in grey levels
         (0 black to 255 white): a list of rows of pixels."""
