@@ -9,13 +9,14 @@
 namespace win32 {
 
 namespace {
+// Plain values, so that nothing of this runs before the program's first line.
 bool halted = false;
-std::function<void()> cleanup;
+std::function<void()>* cleanup = nullptr;  // the living FatalErrorCleanup's
 }  // namespace
 
 void ExitWithError(const std::string& message) {
   halted = true;
-  if (cleanup) std::exchange(cleanup, nullptr)();
+  if (std::function<void()>* work = std::exchange(cleanup, nullptr)) (*work)();
   ::MessageBoxW(nullptr, Widen(message).c_str(), L"Paperwisp",
                 MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
   ::ExitProcess(1);
@@ -23,8 +24,12 @@ void ExitWithError(const std::string& message) {
 
 bool Halted() { return halted; }
 
-FatalErrorCleanup::FatalErrorCleanup(std::function<void()> work) { cleanup = std::move(work); }
+FatalErrorCleanup::FatalErrorCleanup(std::function<void()> work) : work_(std::move(work)) {
+  cleanup = &work_;
+}
 
-FatalErrorCleanup::~FatalErrorCleanup() { cleanup = nullptr; }
+FatalErrorCleanup::~FatalErrorCleanup() {
+  if (cleanup == &work_) cleanup = nullptr;
+}
 
 }  // namespace win32
