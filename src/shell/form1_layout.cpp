@@ -41,6 +41,9 @@ const ui::WindowLayout& Form1Layout() {
       .clientHeight = 5460,
       .startPosition = ui::StartPosition::WindowsDefault,
       .icon = IDI_CONTROLLER,
+      // The window is never shown: its buttons and check box wait until the
+      // tray icon is there.
+      .nativeControlsAfterLoad = true,
       .controls =
           {
               {.id = Form1::kCmdMakeANewWindow,

@@ -100,6 +100,10 @@ struct WindowLayout {
   // window that sizes itself (a note rolled up to its strip) stays as the
   // program made it.
   bool keepsSizeInTwips = false;
+  // The native controls serve only the window shown: they are made after
+  // the load handler, with the window's deferred set-up (or when something
+  // needs them sooner), so that the load handler's own work comes first.
+  bool nativeControlsAfterLoad = false;
   std::vector<ControlLayout> controls;  // creation order
   std::vector<MenuLayout> menus;        // a parent precedes its children
 };

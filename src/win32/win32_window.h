@@ -82,7 +82,7 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
  private:
   // Set-up after the native window exists.
   void Build();
-  void SetUpIcon();
+  void MakeNativeControls();
   void GiveIconToWindow();
   void AddToolTips();
   void SetUpKeyboard();
@@ -139,7 +139,7 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   MenuBar menus_;
   ui::Dpi dpi_;
   ControlSet controls_;
-  HICON icon_ = nullptr;  // shared by the toolkit
+  bool nativeControlsMade_ = false;
   bool iconGiven_ = false;
   ui::PictureRef picture_;
   std::unique_ptr<ToolTips> toolTips_;

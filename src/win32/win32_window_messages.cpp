@@ -87,6 +87,10 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       OnSize();
       return 0;
+    case WM_SHOWWINDOW:
+      // Shown by someone else before its deferred set-up ran.
+      if (wParam) MakeNativeControls();
+      break;
     case WM_ACTIVATE:
       if (OnActivate(wParam)) return 0;
       break;
@@ -132,6 +136,7 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kDeferredSetUpMessage:
       if (!Live()) return 0;
+      MakeNativeControls();
       GiveIconToWindow();
       DecodePictures(picture_, controls_);
       return 0;
@@ -398,6 +403,7 @@ void Win32Window::OnControlMouseMove(HWND child, WPARAM wParam, LPARAM lParam) {
 // its controls: the program pays nothing for them while nobody asks.
 void Win32Window::OnAccessibilityQuery() {
   if (annotated_ || !hwnd_) return;
+  MakeNativeControls();
   annotated_ = true;
   AccessibleProperties& properties = toolkit_.Accessibility();
   for (const Control& control : controls_.All()) {

@@ -7,6 +7,8 @@ import re
 
 import pw
 
+FORM1_CONTROLS = sorted([("Button", "Make a new Window"), ("Button", "Close means close"),
+                         ("Button", "&Restore"), ("Button", "E&xit")])
 # Windows and Wine keep version 6 of comctl32 in a side-by-side folder of its
 # own; version 5 lies in the system folder.
 SIDE_BY_SIDE_VERSION_6 = re.compile(
@@ -15,6 +17,14 @@ SIDE_BY_SIDE_VERSION_6 = re.compile(
 
 
 class StartUp(pw.TestCase):
+    def test_form1_makes_its_controls_after_the_icon_without_being_shown(self):
+        app = self.start_app()
+        controls = pw.wait_until(
+            lambda: (lambda c: c if len(c) == len(FORM1_CONTROLS) else None)(
+                self.driver.children(app.form1)), message="Form1's four controls")
+        self.assertEqual(sorted((c["class"], c["text"]) for c in controls), FORM1_CONTROLS)
+        self.assertFalse(self.driver.info(app.form1)["visible"])
+
     def test_the_common_controls_loaded_are_version_6(self):
         app = self.start_app()
         app.tray_double_click()
