@@ -6,7 +6,11 @@
 //                             RUNS rounds, each starting every EXE in turn:
 //                             time until its window TITLE exists, and until
 //                             that window has a tray icon (id 1); then the
-//                             icon is removed and EXE ended
+//                             icon is removed and EXE ended. With each start
+//                             its process id and the performance counter
+//                             just before it was created, which the marks of
+//                             the bench builds (bench/start_marks.cpp) are
+//                             measured from
 //   first-note RUNS EXE TITLE RUNS times: start EXE and, as soon as its window
 //                             TITLE has a tray icon, a tray double click;
 //                             time until the note is shown and painted
@@ -47,7 +51,8 @@ HWND HandleArg(const wchar_t* text) {
   return reinterpret_cast<HWND>(static_cast<INT_PTR>(_wcstoi64(text, nullptr, 0)));
 }
 
-std::string Join(const std::vector<double>& values) {
+template <typename Value>
+std::string Join(const std::vector<Value>& values) {
   std::string list;
   for (double v : values) list += (list.empty() ? "" : ",") + std::to_string(v);
   return "[" + list + "]";
@@ -91,9 +96,10 @@ void Settle(HWND form1) {
 // A program started and running up to its tray icon.
 struct Started {
   PROCESS_INFORMATION process{};
-  HWND hwnd = nullptr;  // its window with the tray icon
-  double windowMs = 0;  // until the window existed
-  double iconMs = 0;    // until its tray icon was registered
+  LONGLONG createdCounter = 0;  // the performance counter right before
+  HWND hwnd = nullptr;          // its window with the tray icon
+  double windowMs = 0;          // until the window existed
+  double iconMs = 0;            // until its tray icon was registered
   bool registered = false;
 };
 
@@ -103,6 +109,7 @@ Started StartUntilIcon(const std::wstring& exe, const std::wstring& title) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   Started started;
+  started.createdCounter = pwbench::Counter();
   const double begin = NowMs();
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       directory.c_str(), &startup, &started.process))
@@ -133,32 +140,44 @@ void Stop(const Started& started) {
 struct StartTimes {
   double windowMs;  // until the window exists
   double iconMs;    // until its tray icon is registered
+  DWORD pid;
+  LONGLONG createdCounter;
 };
 
 StartTimes StartOnce(const std::wstring& exe, const std::wstring& title) {
   const Started started = StartUntilIcon(exe, title);
   Stop(started);
   if (!started.registered) Fail("no tray icon");
-  return {started.windowMs, started.iconMs};
+  return {started.windowMs, started.iconMs, started.process.dwProcessId, started.createdCounter};
 }
 
 // Interleaved, so that a slow spell of the machine hits every program alike.
 int Startup(int runs, int programs, wchar_t** exeAndTitle) {
   std::vector<std::vector<double>> icon(programs), window(programs);
+  std::vector<std::vector<DWORD>> pids(programs);
+  std::vector<std::vector<LONGLONG>> counters(programs);
   for (int run = 0; run < runs; ++run) {
     for (int p = 0; p < programs; ++p) {
       const StartTimes t = StartOnce(exeAndTitle[2 * p], exeAndTitle[2 * p + 1]);
       icon[p].push_back(t.iconMs);
       window[p].push_back(t.windowMs);
+      pids[p].push_back(t.pid);
+      counters[p].push_back(t.createdCounter);
       Sleep(200);
     }
   }
-  std::string iconLists, windowLists;
+  std::string iconLists, windowLists, pidLists, counterLists;
   for (int p = 0; p < programs; ++p) {
     iconLists += (p ? "," : "") + Join(icon[p]);
     windowLists += (p ? "," : "") + Join(window[p]);
+    pidLists += (p ? "," : "") + Join(pids[p]);
+    counterLists += (p ? "," : "") + Join(counters[p]);
   }
-  std::printf("{\"ms\":[%s],\"window_ms\":[%s]}\n", iconLists.c_str(), windowLists.c_str());
+  std::printf(
+      "{\"ms\":[%s],\"window_ms\":[%s],\"pid\":[%s],\"created_counter\":[%s],"
+      "\"counter_frequency\":%lld}\n",
+      iconLists.c_str(), windowLists.c_str(), pidLists.c_str(), counterLists.c_str(),
+      pwbench::CounterFrequency());
   return 0;
 }
 
