@@ -14,8 +14,9 @@
 
 namespace win32::common_controls {
 
-// Registers the classes of the common controls that the program creates
-// itself (tooltips), once; call it before creating the first of them.
+// Registers the classes of the common controls, once; call it before the
+// first control is created (with the manifest, buttons and text boxes are
+// comctl32's too).
 void Initialise();
 
 // comctl32's functions of the same names. Without the library, subclassing
