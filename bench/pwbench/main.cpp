@@ -11,9 +11,11 @@
 //                             just before it was created, which the marks of
 //                             the bench builds (bench/start_marks.cpp) are
 //                             measured from
-//   first-note RUNS EXE TITLE RUNS times: start EXE and, as soon as its window
-//                             TITLE has a tray icon, a tray double click;
-//                             time until the note is shown and painted
+//   first-note RUNS EXE TITLE [DELAY]
+//                             RUNS times: start EXE and, as soon as its window
+//                             TITLE has a tray icon (or DELAY ms later), a tray
+//                             double click; time until the note is shown and
+//                             painted
 //   notes PID FORM1 COUNT     COUNT tray double clicks, one after another;
 //                             time of each until its note is shown and painted
 //   cycles PID FORM1 COUNT    COUNT times: a note by double click, then closed
@@ -182,13 +184,15 @@ int Startup(int runs, int programs, wchar_t** exeAndTitle) {
 }
 
 // The first note asked for the moment the tray icon is there, with no pause
-// for anything the program still does after registering it.
-int FirstNote(int runs, const std::wstring& exe, const std::wstring& title) {
+// for anything the program still does after registering it, or `delayMs`
+// after, once the process is no longer young.
+int FirstNote(int runs, const std::wstring& exe, const std::wstring& title, int delayMs) {
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
     const Started started = StartUntilIcon(exe, title);
     bool shown = false;
     if (started.registered) {
+      if (delayMs) Sleep(delayMs);
       const double begin = NowMs();
       TrayDoubleClick(started.hwnd);
       shown = WaitForNewNote(started.process.dwProcessId, {});
@@ -262,7 +266,8 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"startup" && argc >= 5 && argc % 2 == 1)
     return Startup(_wtoi(argv[2]), (argc - 3) / 2, argv + 3);
-  if (command == L"first-note" && argc == 5) return FirstNote(_wtoi(argv[2]), argv[3], argv[4]);
+  if (command == L"first-note" && (argc == 5 || argc == 6))
+    return FirstNote(_wtoi(argv[2]), argv[3], argv[4], argc == 6 ? _wtoi(argv[5]) : 0);
   if (command == L"notes" && argc == 5)
     return Notes(_wtoi(argv[2]), HandleArg(argv[3]), _wtoi(argv[4]));
   if (command == L"cycles" && argc == 5)
