@@ -23,6 +23,7 @@ timestamps count the milliseconds of the same clock).
 """
 
 import argparse
+import collections
 import datetime
 import json
 import os
@@ -287,7 +288,8 @@ def measure_split(session, rounds):
     split = {}
     for p, (name, _, _) in enumerate(MARKED_PROGRAMS):
         moments = {moment: [] for moment in SPLIT_MOMENTS}
-        before_entry, before_icon = set(), set()
+        # In how many rounds each DLL loaded.
+        before_entry, before_icon = collections.Counter(), collections.Counter()
         for start in range(1, rounds + 1):
             pid = result["pid"][p][start]
             created_ms = result["created_counter"][p][start] * per_ms
@@ -300,11 +302,11 @@ def measure_split(session, rounds):
             icon_seconds = (created_ms + result["ms"][p][start]) / 1000
             for seconds, dll, before in loaded.get(pid, []):
                 if before:
-                    before_entry.add(dll)
+                    before_entry[dll] += 1
                 elif seconds <= icon_seconds:
-                    before_icon.add(dll)
-        split[name] = {"ms": moments, "dlls_before_entry": sorted(before_entry),
-                       "dlls_after_entry_before_icon": sorted(before_icon)}
+                    before_icon[dll] += 1
+        split[name] = {"ms": moments, "dlls_before_entry": dict(before_entry),
+                       "dlls_after_entry_before_icon": dict(before_icon)}
     return split
 
 
@@ -448,7 +450,8 @@ def summarise(runs, samples, foot):
     s["startup_rounds"] = len(samples[0]["startup_ms"]["paperwisp"])
     s["footprint"] = foot
     for key in ("dlls_before_entry", "dlls_after_entry_before_icon"):
-        s[key] = {name: sorted({dll for sample in samples for dll in sample["split"][name][key]})
+        s[key] = {name: dict(sum((collections.Counter(sample["split"][name][key])
+                                  for sample in samples), collections.Counter()))
                   for name, _, _ in MARKED_PROGRAMS}
     s["per_run"] = runs
     s["samples"] = samples
@@ -529,14 +532,17 @@ def split_table(s):
     the process was created, and the DLLs loaded before the entry point."""
     names = [name for name, _, _ in MARKED_PROGRAMS]
     moments = {"entry": "Entry point of the exe called", "winmain": "wWinMain called",
-               "window": "Window seen", "icon": "Tray icon registered"}
+               "window": "Window seen", "icon": "Tray icon seen registered"}
     rows = [(label, *(f"{s[f'split_{name}_{moment}_ms']:.1f} ms" for name in names))
             for moment, label in moments.items()]
+    starts = s["runs"] * s["startup_rounds"]
     for key, label in (("dlls_before_entry", "DLLs loaded before the entry point"),
-                       ("dlls_after_entry_before_icon", "DLLs loaded after it, before the icon")):
+                       ("dlls_after_entry_before_icon", "DLLs loaded after it, before the icon"
+                        " was seen")):
         dlls = s[key]
-        rows.append((label + ", beyond the floor's",
-                     *(", ".join(d for d in dlls[name] if d not in dlls["floor"]) or "none"
+        rows.append((f"{label}, beyond the floor's (in how many of {starts} starts)",
+                     *(", ".join(f"{d} ({n})" for d, n in sorted(dlls[name].items())
+                                 if d not in dlls["floor"]) or "none"
                        for name in names)))
     low, high = s["spread"]["own_share_before_winmain_ms"]
     target = s["targets"]["own_share_before_winmain_ms"]
