@@ -532,7 +532,7 @@ def split_table(s):
     the process was created, and the DLLs loaded before the entry point."""
     names = [name for name, _, _ in MARKED_PROGRAMS]
     moments = {"entry": "Entry point of the exe called", "winmain": "wWinMain called",
-               "window": "Window seen", "icon": "Tray icon seen registered"}
+               "window": "Window seen", "icon": "Tray icon seen"}
     rows = [(label, *(f"{s[f'split_{name}_{moment}_ms']:.1f} ms" for name in names))
             for moment, label in moments.items()]
     starts = s["runs"] * s["startup_rounds"]
