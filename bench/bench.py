@@ -12,9 +12,18 @@ median of the ratios within its rounds. The timing loops run inside the
 prefix (the x86_64 pwbench.exe, for both builds), the resident memory and
 processor time are read from the Linux side (/proc), and the repaints are
 counted from Wine's message trace of the program's process.
+
+The start-up split starts bench builds of the three programs that mark the
+call of their entry point and of wWinMain (bench/start_marks.cpp) as often,
+under Wine's debug channels for DLL loads and debug strings: the marks and
+the moments pwbench sees the window and the icon, all on the performance
+counter from the moment before the process was created, and the DLLs each
+process loaded before its entry point, and after it until the icon (Wine's
+timestamps count the milliseconds of the same clock).
 """
 
 import argparse
+import collections
 import datetime
 import json
 import os
@@ -41,21 +50,35 @@ IDLE_NOTES = 10
 IDLE_SECONDS = 10
 COUNTDOWN_MINUTES = "60"
 SETTLE = 1.0  # seconds for the program to finish repainting after an action
+# A note asked for this long after the icon appears meets a process that is
+# no longer young and has done its deferred set-up.
+SETTLED_NOTE_DELAY_MS = 300
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 MIB = 1024 * 1024
 
 TARGETS = {
-    "startup_ratio": 1.15,      # Paperwisp / floor
+    "startup_ratio": 1.05,      # Paperwisp / floor
     "note_1st_over_10th": 1.5,
     "note_30th_over_1st": 1.5,
     "note_right_after_icon_over_10th": 1.5,
     "cycle_growth_mib": 1.0,
     "idle_cpu_percent": 1.0,
+    "own_share_before_winmain_ms": 3.0,  # Paperwisp minus the floor, until wWinMain
 }
-# DLLs that Windows takes from the system folder only (KnownDLLs), and
-# comctl32, which the manifest binds: the only ones the exe may import.
-SYSTEM_FOLDER_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "ole32.dll",
-                      "oleaut32.dll", "advapi32.dll", "shlwapi.dll", "msvcrt.dll", "comctl32.dll"}
+# What the tray icon needs, all of it DLLs that Windows takes from the
+# system folder only (KnownDLLs): the only ones the exe may import.
+ICON_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "msvcrt.dll"}
+# The start-up split: the bench builds that mark their start, with the title
+# of the window that gets the tray icon, and Wine's debug channels that log
+# the marks and the DLL loads.
+MARKED_PROGRAMS = (("paperwisp", "Paperwisp_marked.exe", pw.FORM1_TITLE),
+                   ("floor", "floor_marked.exe", "Floor"),
+                   ("floor_dlls", "floor_dlls_marked.exe", "Floor"))
+SPLIT_CHANNELS = "+timestamp,+pid,+loaddll,+debugstr"
+SPLIT_MOMENTS = ("entry", "winmain", "window", "icon")
+MARK_LINE = re.compile(r"pwmark (\w+) (\d+) (\d+)")
+LOADED_LINE = re.compile(
+    r"^([\d.]+):([0-9a-f]+):[0-9a-f]+:trace:loaddll:\w+ Loaded L\"([^\"]+)\"")
 BM_CLICK = 0x00F5
 COMBO_EDIT_ID = 1001
 ALARM_TITLE = "Alarm Me..."
@@ -152,14 +175,21 @@ class TracingDriver(pw.Driver):
 
 
 def pwbench(session, *args):
+    return traced_pwbench(session, None, *args)[0]
+
+
+def traced_pwbench(session, channels, *args):
+    """pwbench's result, and the debug log of Wine's `channels` (None for
+    none) of pwbench and the programs it starts."""
     exe = os.path.join(session.driver_dir, "pwbench.exe")
-    done = subprocess.run(["wine", exe, *map(str, args)], env=session.env, capture_output=True,
-                          text=True, timeout=900)
+    env = dict(session.env, WINEDEBUG=channels) if channels else session.env
+    done = subprocess.run(["wine", exe, *map(str, args)], env=env, capture_output=True,
+                          text=True, errors="replace", timeout=900)
     lines = done.stdout.strip().splitlines()
     result = json.loads(lines[-1]) if lines else {"error": done.stderr[-500:]}
     if done.returncode or "error" in result:
         raise pw.HarnessError(f"pwbench {' '.join(map(str, args))}: {result}")
-    return result
+    return result, done.stderr
 
 
 def traced_messages(trace_path, offset, notes):
@@ -224,11 +254,68 @@ def measure_startup(session, rounds):
     return times
 
 
-def measure_first_note(session, rounds):
-    """Times of a note asked for the moment the tray icon appears, each in a
-    fresh process; the first one only warms the caches."""
+def start_log(log):
+    """From the debug log of traced starts: each process's marks ({pid:
+    {name: counter}}) and the DLLs it loaded ({pid: [(seconds, file name,
+    whether before the entry point)]})."""
+    marks, loaded = {}, {}
+    for line in log.splitlines():
+        match = MARK_LINE.search(line)
+        if match:
+            name, pid, counter = match.group(1), int(match.group(2)), int(match.group(3))
+            marks.setdefault(pid, {})[name] = counter
+            continue
+        match = LOADED_LINE.match(line)
+        if match:
+            pid = int(match.group(2), 16)
+            dll = match.group(3).replace("\\\\", "\\").rsplit("\\", 1)[-1].lower()
+            if dll.endswith(".dll"):
+                before_entry = "entry" not in marks.get(pid, {})
+                loaded.setdefault(pid, []).append((float(match.group(1)), dll, before_entry))
+    return marks, loaded
+
+
+def measure_split(session, rounds):
+    """The start-up split of the marked builds, interleaved: for each
+    program the milliseconds from the moment before its process was created
+    to each of SPLIT_MOMENTS, a list per moment, and the DLLs loaded before
+    the entry point; the first round only warms the caches."""
+    args = [a for _, exe, title in MARKED_PROGRAMS
+            for a in (pw.windows_path(os.path.join(session.app_dir, exe)), title)]
+    result, log = traced_pwbench(session, SPLIT_CHANNELS, "startup", rounds + 1, *args)
+    marks, loaded = start_log(log)
+    per_ms = 1000 / result["counter_frequency"]
+    split = {}
+    for p, (name, _, _) in enumerate(MARKED_PROGRAMS):
+        moments = {moment: [] for moment in SPLIT_MOMENTS}
+        # In how many rounds each DLL loaded.
+        before_entry, before_icon = collections.Counter(), collections.Counter()
+        for start in range(1, rounds + 1):
+            pid = result["pid"][p][start]
+            created_ms = result["created_counter"][p][start] * per_ms
+            if "entry" not in marks.get(pid, {}) or "winmain" not in marks[pid]:
+                raise pw.HarnessError(f"{name}: no marks of process {pid} in the debug log")
+            for mark in ("entry", "winmain"):
+                moments[mark].append(marks[pid][mark] * per_ms - created_ms)
+            moments["window"].append(result["window_ms"][p][start])
+            moments["icon"].append(result["ms"][p][start])
+            icon_seconds = (created_ms + result["ms"][p][start]) / 1000
+            for seconds, dll, before in loaded.get(pid, []):
+                if before:
+                    before_entry[dll] += 1
+                elif seconds <= icon_seconds:
+                    before_icon[dll] += 1
+        split[name] = {"ms": moments, "dlls_before_entry": dict(before_entry),
+                       "dlls_after_entry_before_icon": dict(before_icon)}
+    return split
+
+
+def measure_first_note(session, rounds, delay_ms=0):
+    """Times of a note asked for the moment the tray icon appears (or
+    `delay_ms` later), each in a fresh process; the first one only warms the
+    caches."""
     result = pwbench(session, "first-note", rounds + 1, pw.windows_path(session.paperwisp_exe),
-                     pw.FORM1_TITLE)
+                     pw.FORM1_TITLE, delay_ms)
     return result["ms"][1:]
 
 
@@ -292,7 +379,7 @@ def footprint(exe):
                       if s.Name.rstrip(b"\0").decode(errors="replace").startswith((".debug", "/")))
     size = os.path.getsize(exe)
     return {"exe_bytes": size, "exe_bytes_without_debug": size - debug_bytes,
-            "imports": imports, "other_imports": [d for d in imports if d not in SYSTEM_FOLDER_DLLS]}
+            "imports": imports, "other_imports": [d for d in imports if d not in ICON_DLLS]}
 
 
 # ---------------------------------------------------------------------------
@@ -306,9 +393,9 @@ def paired_ratios(times, floor_times):
     return [t / floor for t, floor in zip(times, floor_times)]
 
 
-def run_figures(startups, first_notes, program):
-    """The figures of one run: its start-up and first-note rounds (medians)
-    and its program's measurements."""
+def run_figures(startups, first_notes, settled_notes, program, split):
+    """The figures of one run: its start-up and first-note rounds (medians),
+    its program's measurements and its start-up split."""
     note_ms = program["note_ms"]
     f = {
         "startup_ms": median(startups["paperwisp"]),
@@ -318,6 +405,7 @@ def run_figures(startups, first_notes, program):
         "floor_startup_window_ms": median(startups["floor_window"]),
         "note_1st_ms": note_ms[0], "note_10th_ms": note_ms[9], "note_30th_ms": note_ms[29],
         "note_right_after_icon_ms": median(first_notes),
+        "note_settled_after_icon_ms": median(settled_notes),
         "rss_startup_mib": program["rss_startup"] / MIB,
         "rss_30_notes_mib": program["rss_30_notes"] / MIB,
         "rss_per_note_kib": (program["rss_30_notes"] - program["rss_startup"]) / NOTES_TIMED / 1024,
@@ -340,6 +428,16 @@ def run_figures(startups, first_notes, program):
     f["note_30th_over_1st"] = f["note_30th_ms"] / f["note_1st_ms"]
     f["note_1st_over_10th"] = f["note_1st_ms"] / f["note_10th_ms"]
     f["note_right_after_icon_over_10th"] = f["note_right_after_icon_ms"] / f["note_10th_ms"]
+    f["note_settled_after_icon_over_10th"] = f["note_settled_after_icon_ms"] / f["note_10th_ms"]
+    for name, _, _ in MARKED_PROGRAMS:
+        for moment in SPLIT_MOMENTS:
+            f[f"split_{name}_{moment}_ms"] = median(split[name]["ms"][moment])
+    # Within each round, as the start-up ratio.
+    ours, floor = split["paperwisp"]["ms"], split["floor"]["ms"]
+    f["own_share_before_entry_ms"] = median(
+        [a - b for a, b in zip(ours["entry"], floor["entry"])])
+    f["own_share_before_winmain_ms"] = median(
+        [a - b for a, b in zip(ours["winmain"], floor["winmain"])])
     return f
 
 
@@ -351,6 +449,10 @@ def summarise(runs, samples, foot):
     s["runs"] = len(runs)
     s["startup_rounds"] = len(samples[0]["startup_ms"]["paperwisp"])
     s["footprint"] = foot
+    for key in ("dlls_before_entry", "dlls_after_entry_before_icon"):
+        s[key] = {name: dict(sum((collections.Counter(sample["split"][name][key])
+                                  for sample in samples), collections.Counter()))
+                  for name, _, _ in MARKED_PROGRAMS}
     s["per_run"] = runs
     s["samples"] = samples
     s["targets"] = {key: {"target": limit, "value": s[key], "holds": s[key] <= limit}
@@ -390,6 +492,10 @@ def table(s):
          f"/10th {s['note_right_after_icon_over_10th']:.2f} "
          f"(runs {spread('note_right_after_icon_over_10th')}) <= 1.5: "
          f"{verdict('note_right_after_icon_over_10th')}"),
+        (f"Note asked for {SETTLED_NOTE_DELAY_MS} ms after the tray icon appears",
+         f"{s['note_settled_after_icon_ms']:.1f} ms",
+         f"/10th {s['note_settled_after_icon_over_10th']:.2f} "
+         f"(runs {spread('note_settled_after_icon_over_10th')})"),
         ("Resident memory after start-up", f"{s['rss_startup_mib']:.1f} MiB", ""),
         ("Resident memory with 30 notes", f"{s['rss_30_notes_mib']:.1f} MiB",
          f"{s['rss_per_note_kib']:.0f} KiB per note"),
@@ -407,14 +513,45 @@ def table(s):
          f"{s['idle_timer_ticks']:.0f} timer ticks (countdown running)"),
         ("Paperwisp.exe", f"{foot['exe_bytes'] / 1024:.0f} KiB",
          f"{foot['exe_bytes_without_debug'] / 1024:.0f} KiB without debugging sections"),
-        ("DLLs it imports", f"{len(foot['imports'])}, others than KnownDLLs and comctl32: "
+        ("DLLs it imports", f"{len(foot['imports'])}, others than the tray icon needs: "
          + (", ".join(foot["other_imports"]) or "none"), ", ".join(foot["imports"])),
     ]
-    widths = [max(len(r[i]) for r in rows) for i in range(2)]
-    lines = [f"| {'Measure':<{widths[0]}} | {'Median':<{widths[1]}} | Note |",
-             f"|{'-' * (widths[0] + 2)}|{'-' * (widths[1] + 2)}|------|"]
-    lines += [f"| {a:<{widths[0]}} | {b:<{widths[1]}} | {c} |" for a, b, c in rows]
+    return markdown_table(("Measure", "Median", "Note"), rows)
+
+
+def markdown_table(header, rows):
+    widths = [max(len(r[i]) for r in [header, *rows]) for i in range(len(header))]
+    lines = ["| " + " | ".join(f"{h:<{w}}" for h, w in zip(header, widths)) + " |",
+             "|" + "|".join("-" * (w + 2) for w in widths) + "|"]
+    lines += ["| " + " | ".join(f"{c:<{w}}" for c, w in zip(row, widths)) + " |" for row in rows]
     return "\n".join(lines)
+
+
+def split_table(s):
+    """The start-up split: medians of the moments, in milliseconds after
+    the process was created, and the DLLs loaded before the entry point."""
+    names = [name for name, _, _ in MARKED_PROGRAMS]
+    moments = {"entry": "Entry point of the exe called", "winmain": "wWinMain called",
+               "window": "Window seen", "icon": "Tray icon seen"}
+    rows = [(label, *(f"{s[f'split_{name}_{moment}_ms']:.1f} ms" for name in names))
+            for moment, label in moments.items()]
+    starts = s["runs"] * s["startup_rounds"]
+    for key, label in (("dlls_before_entry", "DLLs loaded before the entry point"),
+                       ("dlls_after_entry_before_icon", "DLLs loaded after it, before the icon"
+                        " was seen")):
+        dlls = s[key]
+        rows.append((f"{label}, beyond the floor's (in how many of {starts} starts)",
+                     *(", ".join(f"{d} ({n})" for d, n in sorted(dlls[name].items())
+                                 if d not in dlls["floor"]) or "none"
+                       for name in names)))
+    low, high = s["spread"]["own_share_before_winmain_ms"]
+    target = s["targets"]["own_share_before_winmain_ms"]
+    return (markdown_table(("Moment (median)", "Paperwisp", "Floor", "Floor with Paperwisp's DLLs"),
+                           rows) +
+            f"\n\nPaperwisp's own share before wWinMain (minus the floor, within each round):"
+            f" {s['own_share_before_winmain_ms']:.1f} ms (runs {low:.1f} to {high:.1f}),"
+            f" of it before the entry point {s['own_share_before_entry_ms']:.1f} ms;"
+            f" <= {target['target']} ms: {'holds' if target['holds'] else 'FAILS'}")
 
 
 def measure_build(build_dir, driver_dir, runs, rounds, dpi):
@@ -436,15 +573,18 @@ def measure_build(build_dir, driver_dir, runs, rounds, dpi):
             began = time.monotonic()
             startups = measure_startup(session, rounds)
             first_notes = measure_first_note(session, rounds)
+            settled_notes = measure_first_note(session, rounds, SETTLED_NOTE_DELAY_MS)
+            split = measure_split(session, rounds)
             rounds_done = time.monotonic()
             driver = TracingDriver(session, os.path.join(session_dir, f"trace-{run}.log"))
             try:
                 program = measure_program(session, driver)
             finally:
                 driver.close()
-            figures.append(run_figures(startups, first_notes, program))
+            figures.append(run_figures(startups, first_notes, settled_notes, program, split))
             samples.append({"startup_ms": startups, "note_right_after_icon_ms": first_notes,
-                            "program": program})
+                            "note_settled_after_icon_ms": settled_notes, "program": program,
+                            "split": split})
             print(f"{session.build}: run {run + 1} of {runs} done (start-up rounds"
                   f" {rounds_done - began:.0f} s, the program {time.monotonic() - rounds_done:.0f}"
                   f" s), start-up ratio {figures[-1]['startup_ratio']:.3f}", file=sys.stderr)
@@ -457,7 +597,8 @@ def measure_build(build_dir, driver_dir, runs, rounds, dpi):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--i686-dir", default=os.path.join(REPO, "build", "i686"),
-                        help="the shipped 32-bit build: Paperwisp.exe, floor.exe, floor_dlls.exe")
+                        help="the shipped 32-bit build: Paperwisp.exe, the floor programs and the"
+                        " bench builds that mark their start")
     parser.add_argument("--x64-dir", default=os.path.join(REPO, "build", "x64"),
                         help="the x86_64 build: the same, and pwdriver.exe and pwbench.exe,"
                         " which measure both builds")
@@ -470,8 +611,8 @@ def main():
     parser.add_argument("--dpi", type=int, default=96,
                         help="Wine's DPI, the display scale: 96 is 100 %%, 144 150 %%")
     args = parser.parse_args()
-    for directory, exes in ((args.i686_dir, ("floor.exe", "floor_dlls.exe")),
-                            (args.x64_dir, ("floor.exe", "floor_dlls.exe", "pwbench.exe"))):
+    programs = ("floor.exe", "floor_dlls.exe", *(exe for _, exe, _ in MARKED_PROGRAMS))
+    for directory, exes in ((args.i686_dir, programs), (args.x64_dir, (*programs, "pwbench.exe"))):
         for exe in exes:
             if not os.path.isfile(os.path.join(directory, exe)):
                 sys.exit(f"{exe} is missing in {directory}: build the i686 and x64 targets first")
@@ -484,7 +625,8 @@ def main():
             summary["date"] = datetime.date.today().isoformat()
             summary["dpi"] = args.dpi
             summaries[name] = summary
-            print(f"\n{name} build ({directory}):\n{table(summary)}")
+            print(f"\n{name} build ({directory}):\n{table(summary)}\n\n"
+                  f"Start-up split (bench builds marking their start):\n{split_table(summary)}")
     os.makedirs(args.results, exist_ok=True)
     path = os.path.join(args.results,
                         f"bench-{datetime.datetime.now().strftime('%Y%m%d-%H%M%S')}.json")

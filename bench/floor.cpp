@@ -19,7 +19,7 @@ namespace {
 #ifdef FLOOR_LOADS_DLLS
 // What Paperwisp.exe imports beyond the floor's own kernel32, user32,
 // shell32 and msvcrt (bench/run.sh lists its imports).
-constexpr const wchar_t* kPaperwispDlls[] = {L"gdi32.dll", L"comctl32.dll", L"shlwapi.dll"};
+constexpr const wchar_t* kPaperwispDlls[] = {L"gdi32.dll"};
 #endif
 
 constexpr UINT kCallbackMessage = WM_MOUSEMOVE;
@@ -35,7 +35,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 #ifdef FLOOR_LOADS_DLLS
   for (const wchar_t* dll : kPaperwispDlls)
     if (!LoadLibraryW(dll)) return 1;

@@ -6,10 +6,16 @@
 //                             RUNS rounds, each starting every EXE in turn:
 //                             time until its window TITLE exists, and until
 //                             that window has a tray icon (id 1); then the
-//                             icon is removed and EXE ended
-//   first-note RUNS EXE TITLE RUNS times: start EXE and, as soon as its window
-//                             TITLE has a tray icon, a tray double click;
-//                             time until the note is shown and painted
+//                             icon is removed and EXE ended. With each start
+//                             its process id and the performance counter
+//                             just before it was created, which the marks of
+//                             the bench builds (bench/start_marks.cpp) are
+//                             measured from
+//   first-note RUNS EXE TITLE [DELAY]
+//                             RUNS times: start EXE and, as soon as its window
+//                             TITLE has a tray icon (or DELAY ms later), a tray
+//                             double click; time until the note is shown and
+//                             painted
 //   notes PID FORM1 COUNT     COUNT tray double clicks, one after another;
 //                             time of each until its note is shown and painted
 //   cycles PID FORM1 COUNT    COUNT times: a note by double click, then closed
@@ -47,7 +53,8 @@ HWND HandleArg(const wchar_t* text) {
   return reinterpret_cast<HWND>(static_cast<INT_PTR>(_wcstoi64(text, nullptr, 0)));
 }
 
-std::string Join(const std::vector<double>& values) {
+template <typename Value>
+std::string Join(const std::vector<Value>& values) {
   std::string list;
   for (double v : values) list += (list.empty() ? "" : ",") + std::to_string(v);
   return "[" + list + "]";
@@ -91,9 +98,10 @@ void Settle(HWND form1) {
 // A program started and running up to its tray icon.
 struct Started {
   PROCESS_INFORMATION process{};
-  HWND hwnd = nullptr;  // its window with the tray icon
-  double windowMs = 0;  // until the window existed
-  double iconMs = 0;    // until its tray icon was registered
+  LONGLONG createdCounter = 0;  // the performance counter right before
+  HWND hwnd = nullptr;          // its window with the tray icon
+  double windowMs = 0;          // until the window existed
+  double iconMs = 0;            // until its tray icon was registered
   bool registered = false;
 };
 
@@ -103,6 +111,7 @@ Started StartUntilIcon(const std::wstring& exe, const std::wstring& title) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   Started started;
+  started.createdCounter = pwbench::Counter();
   const double begin = NowMs();
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       directory.c_str(), &startup, &started.process))
@@ -133,43 +142,57 @@ void Stop(const Started& started) {
 struct StartTimes {
   double windowMs;  // until the window exists
   double iconMs;    // until its tray icon is registered
+  DWORD pid;
+  LONGLONG createdCounter;
 };
 
 StartTimes StartOnce(const std::wstring& exe, const std::wstring& title) {
   const Started started = StartUntilIcon(exe, title);
   Stop(started);
   if (!started.registered) Fail("no tray icon");
-  return {started.windowMs, started.iconMs};
+  return {started.windowMs, started.iconMs, started.process.dwProcessId, started.createdCounter};
 }
 
 // Interleaved, so that a slow spell of the machine hits every program alike.
 int Startup(int runs, int programs, wchar_t** exeAndTitle) {
   std::vector<std::vector<double>> icon(programs), window(programs);
+  std::vector<std::vector<DWORD>> pids(programs);
+  std::vector<std::vector<LONGLONG>> counters(programs);
   for (int run = 0; run < runs; ++run) {
     for (int p = 0; p < programs; ++p) {
       const StartTimes t = StartOnce(exeAndTitle[2 * p], exeAndTitle[2 * p + 1]);
       icon[p].push_back(t.iconMs);
       window[p].push_back(t.windowMs);
+      pids[p].push_back(t.pid);
+      counters[p].push_back(t.createdCounter);
       Sleep(200);
     }
   }
-  std::string iconLists, windowLists;
+  std::string iconLists, windowLists, pidLists, counterLists;
   for (int p = 0; p < programs; ++p) {
     iconLists += (p ? "," : "") + Join(icon[p]);
     windowLists += (p ? "," : "") + Join(window[p]);
+    pidLists += (p ? "," : "") + Join(pids[p]);
+    counterLists += (p ? "," : "") + Join(counters[p]);
   }
-  std::printf("{\"ms\":[%s],\"window_ms\":[%s]}\n", iconLists.c_str(), windowLists.c_str());
+  std::printf(
+      "{\"ms\":[%s],\"window_ms\":[%s],\"pid\":[%s],\"created_counter\":[%s],"
+      "\"counter_frequency\":%lld}\n",
+      iconLists.c_str(), windowLists.c_str(), pidLists.c_str(), counterLists.c_str(),
+      pwbench::CounterFrequency());
   return 0;
 }
 
 // The first note asked for the moment the tray icon is there, with no pause
-// for anything the program still does after registering it.
-int FirstNote(int runs, const std::wstring& exe, const std::wstring& title) {
+// for anything the program still does after registering it, or `delayMs`
+// after, once the process is no longer young.
+int FirstNote(int runs, const std::wstring& exe, const std::wstring& title, int delayMs) {
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
     const Started started = StartUntilIcon(exe, title);
     bool shown = false;
     if (started.registered) {
+      if (delayMs) Sleep(delayMs);
       const double begin = NowMs();
       TrayDoubleClick(started.hwnd);
       shown = WaitForNewNote(started.process.dwProcessId, {});
@@ -243,7 +266,8 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"startup" && argc >= 5 && argc % 2 == 1)
     return Startup(_wtoi(argv[2]), (argc - 3) / 2, argv + 3);
-  if (command == L"first-note" && argc == 5) return FirstNote(_wtoi(argv[2]), argv[3], argv[4]);
+  if (command == L"first-note" && (argc == 5 || argc == 6))
+    return FirstNote(_wtoi(argv[2]), argv[3], argv[4], argc == 6 ? _wtoi(argv[5]) : 0);
   if (command == L"notes" && argc == 5)
     return Notes(_wtoi(argv[2]), HandleArg(argv[3]), _wtoi(argv[4]));
   if (command == L"cycles" && argc == 5)

@@ -50,15 +50,21 @@ void RemoveTrayIcon(HWND hwnd, UINT id) {
   Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
-double NowMs() {
-  static const double ticksPerMs = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1000.0;
-  }();
+LONGLONG Counter() {
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / ticksPerMs;
+  return now.QuadPart;
+}
+
+LONGLONG CounterFrequency() {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return frequency.QuadPart;
+}
+
+double NowMs() {
+  static const double ticksPerMs = static_cast<double>(CounterFrequency()) / 1000.0;
+  return static_cast<double>(Counter()) / ticksPerMs;
 }
 
 }  // namespace pwbench

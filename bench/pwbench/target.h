@@ -20,6 +20,9 @@ void RemoveTrayIcon(HWND hwnd, UINT id);
 
 // Milliseconds on the performance counter.
 double NowMs();
+// The performance counter itself, and its ticks per second.
+LONGLONG Counter();
+LONGLONG CounterFrequency();
 
 // Polls `condition` every millisecond until it holds; false after `timeoutMs`.
 template <typename Condition>

@@ -1,11 +1,7 @@
 // The composition root of the Windows program: the system services, the
 // toolkit, the platform calls and the program, then the message loop. The
 // program reads no command line.
-// windows.h must precede the system headers built on it.
-// clang-format off
 #include <windows.h>
-#include <commctrl.h>
-// clang-format on
 
 #include <exception>
 
@@ -25,8 +21,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::ExitWithError("This version of Windows cannot restrict where DLLs are loaded from.");
   try {
     win32::ComApartment com;  // entered on first need
-    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&commonControls);
 
     // Declared in this order so that the program, with every window and
     // picture, is gone before the toolkit, which shuts the picture decoder
@@ -43,6 +37,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const win32::KeyboardHook keys(toolkit.WindowClass());
     Program program(toolkit, platform, clock, PAPERWISP_SITE_ADDRESS);
     program.Start();
+    toolkit.BoxOwner();
     return win32::RunMessageLoop(keys);
   } catch (const std::exception& error) {
     win32::ExitWithError(error.what());

@@ -99,6 +99,10 @@ struct WindowLayout {
   // while it shows, the user can close the window, and can drag it back. A
   // window with a caption closes with the caption's close button.
   int closeControl = 0;
+  // The native controls serve only the window shown: they are made after
+  // the load handler, with the window's deferred set-up (or when something
+  // needs them sooner), so that the load handler's own work comes first.
+  bool nativeControlsAfterLoad = false;
   std::vector<ControlLayout> controls;  // creation order
   std::vector<MenuLayout> menus;        // a parent precedes its children
 };

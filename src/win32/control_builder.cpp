@@ -9,6 +9,7 @@
 #include "ui/layout_at_dpi.h"
 #include "ui/toolkit.h"
 #include "win32/command_ids.h"
+#include "win32/common_controls.h"
 #include "win32/text.h"
 
 namespace win32 {
@@ -79,6 +80,9 @@ std::set<int> GroupStarts(const ui::WindowLayout& layout) {
 HWND CreateNative(const ui::ControlLayout& c, const RECT& rect, DWORD extraStyle,
                   const ControlBuildContext& context) {
   const NativeClass native = NativeClassOf(c);
+  // With the manifest, even buttons and text boxes are classes of comctl32
+  // version 6.
+  common_controls::Initialise();
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | native.style | extraStyle;
   if (ui::TakesFocus(c.kind) && c.tabIndex >= 0) style |= WS_TABSTOP;
   if (c.flags & ui::kDisabled) style |= WS_DISABLED;
@@ -140,8 +144,6 @@ void ArrangeZOrder(ControlSet& controls) {
 }  // namespace
 
 ControlSet BuildControls(const ui::WindowLayout& layout, const ControlBuildContext& context) {
-  const std::set<int> groupStarts = GroupStarts(layout);
-
   ControlSet controls;
   for (const auto& c : layout.controls) {
     Control control;
@@ -152,14 +154,21 @@ ControlSet BuildControls(const ui::WindowLayout& layout, const ControlBuildConte
     control.backColor = c.backColor;
     if (c.kind != ui::ControlKind::Timer) control.font = context.fonts.Get(c.font, context.dpi);
     if (c.picture) control.picture = context.pictures.Get(c.picture);
-    if (!control.Windowless()) {
-      control.hwnd = CreateNative(c, control.rect, groupStarts.count(c.id) ? WS_GROUP : 0, context);
-      Initialise(control, context);
-    }
     controls.Add(std::move(control));
   }
-  ArrangeZOrder(controls);
   return controls;
+}
+
+void MakeNativeControls(ControlSet& controls, const ui::WindowLayout& layout,
+                        const ControlBuildContext& context) {
+  const std::set<int> groupStarts = GroupStarts(layout);
+  for (Control& control : controls.All()) {
+    if (control.Windowless()) continue;
+    const ui::ControlLayout& c = *control.layout;
+    control.hwnd = CreateNative(c, control.rect, groupStarts.count(c.id) ? WS_GROUP : 0, context);
+    Initialise(control, context);
+  }
+  ArrangeZOrder(controls);
 }
 
 void ScaleControls(ControlSet& controls, const ui::WindowLayout& layout,

@@ -1,6 +1,6 @@
-// Builds a window's controls from its layout at the window's DPI: native
-// child windows for the controls that take the keyboard, records for the
-// windowless ones.
+// Builds a window's controls from its layout at the window's DPI: records
+// for all of them, and native child windows for those that take the
+// keyboard.
 #pragma once
 
 #include <windows.h>
@@ -23,8 +23,14 @@ struct ControlBuildContext {
   PictureCache& pictures;
 };
 
-// Throws std::runtime_error when a native control cannot be created.
+// The controls' records at the context's DPI (places, fonts, pictures,
+// timers), without their native windows.
 ControlSet BuildControls(const ui::WindowLayout& layout, const ControlBuildContext& context);
+
+// Makes the native windows of `controls`, built from `layout`. Throws
+// std::runtime_error when one cannot be created.
+void MakeNativeControls(ControlSet& controls, const ui::WindowLayout& layout,
+                        const ControlBuildContext& context);
 
 // Places and fonts the controls afresh at the context's DPI, for a window
 // whose DPI changed.

@@ -1,9 +1,8 @@
 #include "win32/control_subclass.h"
 
-#include <commctrl.h>
-
 #include <exception>
 
+#include "win32/common_controls.h"
 #include "win32/fatal_error.h"
 
 namespace win32 {
@@ -19,7 +18,7 @@ bool IsOwnerDrawn(HWND control) {
 LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                            DWORD_PTR data) {
   auto& listener = *reinterpret_cast<ControlListener*>(data);
-  if (Halted()) return ::DefSubclassProc(control, message, wParam, lParam);
+  if (Halted()) return common_controls::DefSubclassProc(control, message, wParam, lParam);
   // As in the form's own window procedure, an exception must not unwind
   // through the window system's frames.
   try {
@@ -29,7 +28,7 @@ LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lPa
         break;
       case WM_MOUSEMOVE: {
         // The control first, as the event may destroy it.
-        const LRESULT result = ::DefSubclassProc(control, message, wParam, lParam);
+        const LRESULT result = common_controls::DefSubclassProc(control, message, wParam, lParam);
         listener.OnControlMouseMove(control, wParam, lParam);
         return result;
       }
@@ -37,7 +36,7 @@ LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lPa
         listener.OnAccessibilityQuery();
         break;
       case WM_NCDESTROY:
-        ::RemoveWindowSubclass(control, &Procedure, kSubclassId);
+        common_controls::RemoveWindowSubclass(control, &Procedure, kSubclassId);
         break;
       default:
         break;
@@ -47,14 +46,14 @@ LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lPa
   } catch (...) {
     ExitWithError("An unexpected error occurred.");
   }
-  return ::DefSubclassProc(control, message, wParam, lParam);
+  return common_controls::DefSubclassProc(control, message, wParam, lParam);
 }
 
 }  // namespace
 
 bool ListenToControl(HWND control, ControlListener& listener) {
-  return ::SetWindowSubclass(control, &Procedure, kSubclassId,
-                             reinterpret_cast<DWORD_PTR>(&listener));
+  return common_controls::SetWindowSubclass(control, &Procedure, kSubclassId,
+                                            reinterpret_cast<DWORD_PTR>(&listener));
 }
 
 }  // namespace win32

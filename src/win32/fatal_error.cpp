@@ -10,13 +10,14 @@
 namespace win32 {
 
 namespace {
+// Plain values, so that nothing of this runs before the program's first line.
 bool halted = false;
-std::function<void()> cleanup;
+std::function<void()>* cleanup = nullptr;  // the living FatalErrorCleanup's
 }  // namespace
 
 void ExitWithError(const std::string& message) {
   halted = true;
-  if (cleanup) std::exchange(cleanup, nullptr)();
+  if (std::function<void()>* work = std::exchange(cleanup, nullptr)) (*work)();
   // Above the notes, like every box of the program; without an owner should
   // the desktop have no window to spare.
   ::MessageBoxW(CreateTopmostOwner(::GetModuleHandleW(nullptr)), Widen(message).c_str(),
@@ -26,8 +27,12 @@ void ExitWithError(const std::string& message) {
 
 bool Halted() { return halted; }
 
-FatalErrorCleanup::FatalErrorCleanup(std::function<void()> work) { cleanup = std::move(work); }
+FatalErrorCleanup::FatalErrorCleanup(std::function<void()> work) : work_(std::move(work)) {
+  cleanup = &work_;
+}
 
-FatalErrorCleanup::~FatalErrorCleanup() { cleanup = nullptr; }
+FatalErrorCleanup::~FatalErrorCleanup() {
+  if (cleanup == &work_) cleanup = nullptr;
+}
 
 }  // namespace win32

@@ -23,6 +23,9 @@ class FatalErrorCleanup {
   ~FatalErrorCleanup();
   FatalErrorCleanup(const FatalErrorCleanup&) = delete;
   FatalErrorCleanup& operator=(const FatalErrorCleanup&) = delete;
+
+ private:
+  std::function<void()> work_;
 };
 
 }  // namespace win32

@@ -2,12 +2,14 @@
 
 #include <commctrl.h>
 
+#include "win32/common_controls.h"
 #include "win32/text.h"
 
 namespace win32 {
 
 HWND ToolTips::Window() {
   if (!tips_) {
+    common_controls::Initialise();
     tips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_,
                               nullptr, ::GetModuleHandleW(nullptr), nullptr);

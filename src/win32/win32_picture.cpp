@@ -12,6 +12,7 @@
 #include "imaging/gif_decoder.h"
 #include "imaging/renderings.h"
 #include "imaging/resample.h"
+#include "win32/system_library.h"
 
 namespace win32 {
 
@@ -36,11 +37,22 @@ bool IsGif(const void* bytes, std::size_t size) {
   return size >= 3 && std::memcmp(bytes, "GIF", 3) == 0;
 }
 
+// A stream over a copy of `bytes`, for GDI+; shlwapi, which makes it, loads
+// with the first photograph.
+UniqueStream MemoryStream(const void* bytes, std::size_t size) {
+  static const auto createMemStream = [] {
+    const HMODULE shlwapi = LoadSystemLibrary(L"shlwapi.dll");
+    return shlwapi ? FindFunction<decltype(::SHCreateMemStream)>(shlwapi, "SHCreateMemStream")
+                   : nullptr;
+  }();
+  if (!createMemStream) return nullptr;
+  return UniqueStream(createMemStream(static_cast<const BYTE*>(bytes), static_cast<UINT>(size)));
+}
+
 // The photographs, decoded by GDI+ and read out as 32-bit pixels.
 std::optional<imaging::Pixels> DecodeWithGdiplus(const GdiplusFunctions& g, const void* bytes,
                                                  std::size_t size) {
-  UniqueStream stream(
-      ::SHCreateMemStream(static_cast<const BYTE*>(bytes), static_cast<UINT>(size)));
+  const UniqueStream stream = MemoryStream(bytes, size);
   if (!stream) return std::nullopt;
   Gdiplus::GpBitmap* raw = nullptr;
   if (g.GdipCreateBitmapFromStream(stream.get(), &raw) != Gdiplus::Ok || !raw) return std::nullopt;

@@ -1,7 +1,5 @@
 #include "win32/win32_toolkit.h"
 
-#include <stdexcept>
-
 #include "win32/fatal_error.h"
 #include "win32/text.h"
 #include "win32/topmost_owner.h"
@@ -13,14 +11,11 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance, ComApartment& com)
     : instance_(instance),
       monitors_(dpi_),
       windowClass_(instance),
-      boxOwner_(CreateTopmostOwner(instance)),
       icons_(instance, dpi_),
       pictures_(instance, com),
       accessibility_(com),
       // Broadcast by the shell when the taskbar starts (again).
       taskbarCreated_(::RegisterWindowMessageW(L"TaskbarCreated")) {
-  if (!boxOwner_) throw std::runtime_error("The message boxes' owner could not be created.");
-  ::SetWindowLongPtrW(boxOwner_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   ReadHighContrast();
 }
 
@@ -36,6 +31,15 @@ std::unique_ptr<ui::Window> Win32Toolkit::CreateFormWindow(const ui::WindowLayou
   return std::make_unique<Win32Window>(*this, layout, events);
 }
 
+HWND Win32Toolkit::BoxOwner() {
+  if (!boxOwner_) {
+    boxOwner_.reset(CreateTopmostOwner(instance_));
+    if (boxOwner_)
+      ::SetWindowLongPtrW(boxOwner_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  return boxOwner_.get();
+}
+
 // The box is owned by the hidden topmost window, so that it opens above the
 // notes and comes to the front even when the program is in the background.
 // An owned window opens right above its owner: the owner goes to the top of
@@ -44,12 +48,13 @@ std::unique_ptr<ui::Window> Win32Toolkit::CreateFormWindow(const ui::WindowLayou
 // again afterwards unless another window of the program took it meanwhile
 // (an alert that went off).
 int Win32Toolkit::ShowMessageBox(const std::string& text, int flags, const std::string& title) {
-  ::SetWindowPos(boxOwner_.get(), HWND_TOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  const HWND owner = BoxOwner();
+  if (owner)
+    ::SetWindowPos(owner, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   const HWND active = ::GetActiveWindow();
   const bool disabled = active && !::EnableWindow(active, FALSE);
-  const int answer = ::MessageBoxW(boxOwner_.get(), Widen(text).c_str(), Widen(title).c_str(),
-                                   static_cast<UINT>(flags) | MB_SETFOREGROUND);
+  const int answer = ::MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(),
+                                   static_cast<UINT>(flags) | MB_SETFOREGROUND | MB_TOPMOST);
   if (disabled) {
     ::EnableWindow(active, TRUE);
     if (!::GetActiveWindow() && ::IsWindowVisible(active)) ::SetForegroundWindow(active);
@@ -60,7 +65,8 @@ int Win32Toolkit::ShowMessageBox(const std::string& text, int flags, const std::
 void Win32Toolkit::ScheduleDesktopPass() {
   constexpr UINT_PTR kDesktopPassTimer = 1;
   constexpr UINT kBurstMilliseconds = 200;
-  if (!::SetTimer(boxOwner_.get(), kDesktopPassTimer, kBurstMilliseconds, &DesktopPassDue))
+  const HWND owner = BoxOwner();
+  if (!owner || !::SetTimer(owner, kDesktopPassTimer, kBurstMilliseconds, &DesktopPassDue))
     RunDesktopPass();
 }
 

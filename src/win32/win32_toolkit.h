@@ -52,6 +52,12 @@ class Win32Toolkit final : public ui::Toolkit {
   const FormWindowClass& WindowClass() const { return windowClass_; }
   UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
   // The program runs while any of its windows is loaded, shown or not.
+  // The hidden topmost window that owns the message boxes and carries the
+  // desktop pass's timer. Made on first use, and by the program right after
+  // its tray icon is up: a box often tells that the desktop has run out of
+  // handles, when no window could be made. nullptr when none can be made.
+  HWND BoxOwner();
+
   void WindowLoaded() { ++loadedWindows_; }
   void WindowUnloaded();
 
@@ -67,9 +73,7 @@ class Win32Toolkit final : public ui::Toolkit {
   DpiService dpi_;
   Win32Monitors monitors_;
   FormWindowClass windowClass_;
-  // Made at start-up, not when a box is needed: a box often tells that the
-  // desktop has run out of handles, when no window could be made.
-  UniqueWindow boxOwner_;
+  UniqueWindow boxOwner_;  // see BoxOwner
   FontCache fonts_;
   IconCache icons_;
   BrushCache brushes_;

@@ -92,9 +92,16 @@ ui::FrameInsets Win32Window::FrameAt(ui::Dpi dpi) const {
 }
 
 void Win32Window::Build() {
-  SetUpIcon();
   picture_ = toolkit_.Pictures().Get(layout_.picture);
   controls_ = BuildControls(layout_, BuildContext());
+  if (!layout_.nativeControlsAfterLoad) MakeNativeControls();
+}
+
+// Once, while the window exists.
+void Win32Window::MakeNativeControls() {
+  if (nativeControlsMade_ || !hwnd_) return;
+  nativeControlsMade_ = true;
+  win32::MakeNativeControls(controls_, layout_, BuildContext());
   AddToolTips();
   SetUpKeyboard();
   ListenToControls();
@@ -103,11 +110,6 @@ void Win32Window::Build() {
 ControlBuildContext Win32Window::BuildContext() {
   return ControlBuildContext{hwnd_,          toolkit_.Instance(), dpi_,
                              toolkit_.Dpi(), toolkit_.Fonts(),    toolkit_.Pictures()};
-}
-
-void Win32Window::SetUpIcon() {
-  if (!layout_.icon) return;
-  icon_ = toolkit_.Icons().Get(layout_.icon);
 }
 
 ui::Handle Win32Window::IconHandle() const {
@@ -122,9 +124,11 @@ HICON Win32Window::CaptionIcon() const { return toolkit_.Icons().CaptionIcon(lay
 // Deferred until the window is shown or its load handler has run: the
 // window system converts the icon for the desktop right away.
 void Win32Window::GiveIconToWindow() {
-  if (!icon_ || iconGiven_) return;
+  if (!layout_.icon || iconGiven_) return;
   iconGiven_ = true;
-  ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  HICON icon = toolkit_.Icons().Get(layout_.icon);
+  if (!icon) return;
+  ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(CaptionIcon()));
 }
 
@@ -167,6 +171,7 @@ void Win32Window::Destroy() {
 
 void Win32Window::Show() {
   if (!hwnd_) return;
+  MakeNativeControls();
   GiveIconToWindow();
   int command = SW_SHOW;
   if (pendingState_) {

@@ -88,7 +88,7 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
  private:
   // Set-up after the native window exists.
   void Build();
-  void SetUpIcon();
+  void MakeNativeControls();
   void GiveIconToWindow();
   HICON CaptionIcon() const;
   void AddToolTips();
@@ -161,7 +161,7 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   ui::TwipsSize client_;
   bool userSizing_ = false;  // inside the system's move and size loop
   ControlSet controls_;
-  HICON icon_ = nullptr;  // shared by the toolkit
+  bool nativeControlsMade_ = false;
   bool iconGiven_ = false;
   ui::PictureRef picture_;
   std::unique_ptr<ToolTips> toolTips_;

@@ -28,10 +28,12 @@ bool IsCheckable(ui::ControlKind kind) {
 
 }  // namespace
 
+// A native control that is not made yet reads as its layout will make it.
 std::string Win32Window::Text(int id) const {
   if (id == ui::kForm) return hwnd_ ? WindowText(hwnd_) : layout_.caption;
   const Control& control = controls_.At(id);
-  if (control.Kind() == ui::ControlKind::Label || control.Kind() == ui::ControlKind::Link)
+  if (control.Kind() == ui::ControlKind::Label || control.Kind() == ui::ControlKind::Link ||
+      !nativeControlsMade_)
     return control.caption;
   return control.hwnd ? WindowText(control.hwnd) : std::string();
 }
@@ -41,6 +43,7 @@ void Win32Window::SetText(int id, const std::string& text) {
     if (hwnd_) ::SetWindowTextW(hwnd_, Widen(text).c_str());
     return;
   }
+  MakeNativeControls();
   Control& control = controls_.At(id);
   if (control.Kind() == ui::ControlKind::Label) {
     control.caption = text;
@@ -55,13 +58,16 @@ void Win32Window::SetText(int id, const std::string& text) {
 
 int Win32Window::Value(int id) const {
   const Control& control = controls_.At(id);
-  if (!IsCheckable(control.Kind()) || !control.hwnd) return 0;
+  if (!IsCheckable(control.Kind())) return 0;
+  if (!nativeControlsMade_) return (control.layout->flags & ui::kChecked) ? 1 : 0;
+  if (!control.hwnd) return 0;
   const LRESULT state = ::SendMessageW(control.hwnd, BM_GETCHECK, 0, 0);
   if (state == BST_CHECKED) return 1;
   return state == BST_INDETERMINATE ? 2 : 0;
 }
 
 void Win32Window::SetValue(int id, int value) {
+  MakeNativeControls();
   Control& control = controls_.At(id);
   if (!IsCheckable(control.Kind()) || !control.hwnd) return;
   // Setting the check mark is silent; the click that the form expects from
@@ -97,6 +103,7 @@ void Win32Window::SetEnabled(int id, bool enabled) {
     if (hwnd_) ::EnableWindow(hwnd_, enabled);
     return;
   }
+  MakeNativeControls();
   Control& control = controls_.At(id);
   control.enabled = enabled;
   if (control.hwnd)
@@ -106,6 +113,7 @@ void Win32Window::SetEnabled(int id, bool enabled) {
 }
 
 void Win32Window::SetFocus(int id) {
+  if (id != ui::kForm) MakeNativeControls();
   HWND target = id == ui::kForm ? hwnd_ : controls_.At(id).hwnd;
   if (!target) return;
   if (target != hwnd_) lastFocus_ = target;
@@ -162,6 +170,7 @@ void Win32Window::Repaint(const RECT* area) {
 }
 
 void Win32Window::AddItem(int comboId, const std::string& item) {
+  MakeNativeControls();
   Control& combo = ComboBox(controls_, comboId);
   if (combo.hwnd)
     ::SendMessageW(combo.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));

@@ -93,6 +93,10 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       OnSize();
       return 0;
+    case WM_SHOWWINDOW:
+      // Shown by someone else before its deferred set-up ran.
+      if (wParam) MakeNativeControls();
+      break;
     case WM_ACTIVATE:
       if (OnActivate(wParam)) return 0;
       break;
@@ -151,6 +155,7 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;  // the system derives WM_MOVE and WM_SIZE from it
     case kDeferredSetUpMessage:
       if (!Live()) return 0;
+      MakeNativeControls();
       GiveIconToWindow();
       DecodePictures(picture_, controls_);
       return 0;
@@ -443,6 +448,7 @@ void Win32Window::OnControlMouseMove(HWND child, WPARAM wParam, LPARAM lParam) {
 // the system gives to other windows later.
 void Win32Window::OnAccessibilityQuery() {
   if (annotated_ || destroying_ || !hwnd_) return;
+  MakeNativeControls();
   annotated_ = true;
   AccessibleProperties& properties = toolkit_.Accessibility();
   for (const Control& control : controls_.All()) {

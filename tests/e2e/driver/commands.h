@@ -55,5 +55,6 @@ std::string CmdPing(const Args& args);
 std::string CmdStart(const Args& args);
 std::string CmdWait(const Args& args);
 std::string CmdKill(const Args& args);
+std::string CmdModules(const Args& args);
 
 }  // namespace pwdriver

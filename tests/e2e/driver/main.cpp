@@ -51,6 +51,7 @@ const std::map<std::string, pwdriver::Command>& CommandTable() {
       {"start", CmdStart},
       {"wait", CmdWait},
       {"kill", CmdKill},
+      {"modules", CmdModules},
       {"ping", CmdPing},
   };
   return table;

@@ -1,6 +1,12 @@
-// Commands for the processes the driver starts: a test stops only what it
-// started, by its own handle.
+// Commands for the processes the driver starts (a test stops only what it
+// started, by its own handle), and the modules of any process.
+#include <windows.h>
+// The process status header needs <windows.h> first.
+#include <psapi.h>
+
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "driver/commands.h"
 #include "driver/handle.h"
@@ -72,6 +78,30 @@ std::string CmdKill(const Args& args) {
   }
   Started().erase(static_cast<DWORD>(IntArg(args, 1)));
   return running ? "true" : "false";
+}
+
+// modules PID: the paths of the DLLs and the exe loaded in process PID, as
+// Windows names them (a side-by-side DLL by its folder in winsxs).
+std::string CmdModules(const Args& args) {
+  const auto pid = static_cast<DWORD>(IntArg(args, 1));
+  const UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
+  if (!process) throw CommandError("modules: cannot open process " + args[1]);
+  // A 64-bit process lists a 32-bit one's modules this way only (no snapshot).
+  std::vector<HMODULE> modules(512);
+  DWORD bytes = 0;
+  if (!EnumProcessModulesEx(process.get(), modules.data(),
+                            static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &bytes,
+                            LIST_MODULES_ALL))
+    throw CommandError("modules: EnumProcessModulesEx failed with error " +
+                       std::to_string(GetLastError()));
+  modules.resize(std::min<std::size_t>(modules.size(), bytes / sizeof(HMODULE)));
+  std::vector<std::string> paths;
+  for (HMODULE module : modules) {
+    wchar_t path[MAX_PATH] = L"";
+    if (GetModuleFileNameExW(process.get(), module, path, MAX_PATH))
+      paths.push_back(JsonString(Narrow(path)));
+  }
+  return JsonArray(paths);
 }
 
 }  // namespace pwdriver

@@ -227,3 +227,7 @@ class Driver:
 
     def kill(self, pid):
         return self.call("kill", pid)
+
+    def modules(self, pid):
+        """The Windows paths of the exe and the DLLs loaded in process `pid`."""
+        return self.call("modules", pid)
