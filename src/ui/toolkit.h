@@ -4,6 +4,7 @@
 // waits for the user.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -50,6 +51,13 @@ class Toolkit {
   // The desktop's monitors as they are now.
   virtual const Monitors& Displays() const = 0;
 
+  // Milliseconds since the user last pressed a key or moved the mouse,
+  // anywhere on the desktop.
+  virtual std::uint32_t MillisecondsSinceInput() const = 0;
+  // The top-level window that has the keyboard (the foreground window), or
+  // 0 when none has it.
+  virtual Handle KeyboardWindow() const = 0;
+
   // The program is on its way out: from now on no window loads.
   void BeginEnding() { ending_ = true; }
   bool Ending() const { return ending_; }
@@ -66,6 +74,9 @@ class Toolkit {
   // counts.
   void EndSession();
 
+  // Run last, just before the program ends, however it ends.
+  void OnProgramEnd(std::function<void()> lastWords) { lastWords_ = std::move(lastWords); }
+
   // Run when the monitors or their work areas may have changed: displays
   // were added, removed or resized, a taskbar moved, or the computer
   // resumed.
@@ -79,8 +90,11 @@ class Toolkit {
   virtual void Terminate() = 0;
 
  private:
+  void SayLastWords();
+
   bool ending_ = false;
   std::function<void()> unloadWindows_;
+  std::function<void()> lastWords_;
   std::function<void()> arrangeWindows_;
 };
 

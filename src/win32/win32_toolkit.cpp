@@ -35,6 +35,20 @@ int Win32Toolkit::ShowMessageBox(const std::string& text, int flags, const std::
                        static_cast<UINT>(flags));
 }
 
+// Both counts wrap after 49.7 days; their difference in 32 bits does not.
+// Unknown counts as long ago.
+std::uint32_t Win32Toolkit::MillisecondsSinceInput() const {
+  LASTINPUTINFO last{};
+  last.cbSize = sizeof last;
+  if (!::GetLastInputInfo(&last)) return UINT32_MAX;
+  return ::GetTickCount() - last.dwTime;
+}
+
+ui::Handle Win32Toolkit::KeyboardWindow() const {
+  HWND foreground = ::GetForegroundWindow();
+  return reinterpret_cast<ui::Handle>(foreground ? ::GetAncestor(foreground, GA_ROOT) : nullptr);
+}
+
 double Win32Toolkit::ScreenWidthTwips() const {
   return systemDpi_.ToTwips(::GetSystemMetrics(SM_CXSCREEN));
 }

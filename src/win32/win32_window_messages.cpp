@@ -39,6 +39,17 @@ int ButtonsOf(WPARAM wParam) {
 
 constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 
+// A wake-up, handled from the program's own queue.
+constexpr UINT kResumedMessage = kDeferredSetUpMessage + 1;
+
+// Windows does not always send WM_TIMECHANGE when only the time zone or its
+// daylight-saving rules change; it reports such a change as one of the
+// regional settings ("intl"), or names no setting at all.
+bool MayBeZoneChange(LPARAM lParam) {
+  const auto* area = reinterpret_cast<const wchar_t*>(lParam);
+  return !area || ::lstrcmpiW(area, L"intl") == 0;
+}
+
 }  // namespace
 
 LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -76,9 +87,13 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
       if (wParam == SPI_SETWORKAREA) toolkit_.DesktopChanged();
       if (wParam == SPI_SETHIGHCONTRAST) OnSystemColorsChanged();
+      if (MayBeZoneChange(lParam)) OnTimeChange();
       break;
     case WM_POWERBROADCAST:
       return OnPowerBroadcast(wParam);
+    case kResumedMessage:
+      if (Live()) Events().Resumed();
+      return 0;
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers the whole surface
     case WM_PAINT:
@@ -363,11 +378,13 @@ HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
 // timer, the network) reports only PBT_APMRESUMEAUTOMATIC; one the user
 // causes reports PBT_APMRESUMESUSPEND after it. Both count: whoever listens
 // must take the second as a repeat. Bringing windows within reach only
-// moves them, so this window is still there for its form to hear last.
+// moves them, so this window is still there for its form to hear last. The
+// form hears it from the program's own queue: what it does then (an alarm
+// due, a message box) must not run inside the system's broadcast.
 LRESULT Win32Window::OnPowerBroadcast(WPARAM event) {
   if (event != PBT_APMRESUMEAUTOMATIC && event != PBT_APMRESUMESUSPEND) return TRUE;
   toolkit_.DesktopChanged();
-  if (Live()) Events().Resumed();
+  ::PostMessageW(hwnd_, kResumedMessage, 0, 0);
   return TRUE;
 }
 
