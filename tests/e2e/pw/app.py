@@ -13,14 +13,16 @@ class App:
     """A Paperwisp process started through the driver; `x` (an XServer) is
     needed only for real mouse input."""
 
-    def __init__(self, driver, x=None, exe=None, wait_for_tray=True):
+    def __init__(self, driver, x=None, exe=None, wait_for_tray=True, trace=None):
         """Starts the program and waits for Form1 and, unless told otherwise,
-        for its tray icon: the end of its start-up."""
+        for its tray icon: the end of its start-up. `trace` names Wine debug
+        channels to trace (see Driver.start_traced)."""
         self.driver = driver
         self.x = x
         self._icons_before = set(driver.tray_icons())
         self._tray_icon = None
-        self.pid = driver.start(exe or driver.session.paperwisp_exe)
+        exe = exe or driver.session.paperwisp_exe
+        self.pid = driver.start_traced(trace, exe) if trace else driver.start(exe)
         try:
             self.form1 = wait_until(lambda: self._find(FORM1_TITLE), 15,
                                     message="Form1")["hwnd"]

@@ -222,6 +222,17 @@ class Driver:
     def start(self, unix_path, *args):
         return self.call("start", windows_path(unix_path), *args)
 
+    def start_traced(self, channels, unix_path, *args):
+        """Starts a program with Wine's debug `channels` (as WINEDEBUG names
+        them) on; their output joins the driver's (see error_output)."""
+        return self.call("starttraced", channels, windows_path(unix_path), *args)
+
+    def error_output(self):
+        """What the driver and the programs it traces wrote to the standard
+        error so far."""
+        self._stderr.seek(0)
+        return self._stderr.read().decode(errors="replace")
+
     def wait_exit(self, pid, timeout_ms=0):
         return self.call("wait", pid, timeout_ms)
 
