@@ -187,15 +187,19 @@ class App:
     def choose_popup_item(self, index, sub_index=None):
         """Chooses the index-th item of the open popup (separators do not
         count; see POPUP_*), or the sub_index-th item of its submenu."""
+        # The keys of a menu go in one request each: the menu selects the
+        # item under the pointer at every mouse move, and the pointer rests
+        # where the menu opened, so a move the system makes meanwhile (the
+        # menu's window or an alert appearing under the pointer) must not
+        # come between the arrows that count the items.
         menu = self.wait_popup()
-        for _ in range(index + 1):
-            self.driver.key(menu, VK_DOWN)
-        if sub_index is not None:
-            self.driver.key(menu, VK_RIGHT)
+        downs = [VK_DOWN] * (index + 1)
+        if sub_index is None:
+            self.driver.key(menu, *downs, VK_RETURN)
+        else:
+            self.driver.key(menu, *downs, VK_RIGHT)
             menu = self.wait_popup(count=2)
-            for _ in range(sub_index):
-                self.driver.key(menu, VK_DOWN)
-        self.driver.key(menu, VK_RETURN)
+            self.driver.key(menu, *[VK_DOWN] * sub_index, VK_RETURN)
         wait_until(lambda: not self.popup_menus(), message="the popup menu to close")
 
     def popup_command(self, index, sub_index=None):

@@ -157,8 +157,9 @@ class Driver:
         window to the window there: the window itself or a child of it."""
         return self.call("click", hwnd, x, y, button, count)
 
-    def key(self, hwnd, vk):
-        return self.call("key", hwnd, vk)
+    def key(self, hwnd, *vks):
+        """Presses and releases each key, posted to the window all at once."""
+        return self.call("key", hwnd, *vks)
 
     def keys(self, *combos):
         """Real key presses (SendInput) for the window with the focus; each
