@@ -20,13 +20,14 @@ constexpr int kChecked = 1;
 }  // namespace
 
 Form3::Form3(ui::Toolkit& toolkit, ui::Platform& platform, ui::Clock& clock, Module7& sound,
-             Form4& alert, AlarmDisplay& display)
+             Form4& alert, AlarmDisplay& display, KeyboardWatch& keyboard)
     : ui::Form(toolkit, Form3Layout()),
       platform_(platform),
       clock_(clock),
       sound_(sound),
       alert_(alert),
-      display_(display) {}
+      display_(display),
+      keyboard_(keyboard) {}
 
 bool Form3::SoundOn() { return EnsureLoaded().Value(kCheck1) == kChecked; }
 
@@ -192,15 +193,15 @@ void Form3::cmdCancelAlarm_Click() {
 }
 
 // Counts the time since Set, not the ticks: a sleep or a stall of the
-// program swallows ticks, but not time.
+// program swallows ticks, but not time. FireAlarm switches the timers off
+// itself once the alert is open; it may have run a message box, in which
+// the user may have set the alarm again, so nothing here touches them after
+// it.
 void Form3::Timer1_Timer() {
   const std::uint64_t seconds = (clock_.ElapsedMilliseconds() - countdownStart_) / 1000;
   TicksElapsed_ = static_cast<std::int32_t>(
       std::min<std::uint64_t>(seconds, std::numeric_limits<std::int32_t>::max()));
-  if (TicksElapsed_ >= AlarmSeconds_) {
-    FireAlarm();
-    if (!alertPending_) Win().SetTimerEnabled(kTimer1, false);
-  }
+  if (TicksElapsed_ >= AlarmSeconds_) FireAlarm();
 }
 
 // Rings once the moment has come, however late the tick: a minute slept
@@ -223,7 +224,11 @@ void Form3::FireAlarm() {
   }
   alertPending_ = false;
   notes::MakeWindowTopmost(platform_, hwnd);
-  alert_.Win().Show();
+  // Topmost already, so it shows above the note being typed into.
+  if (AlertTakesKeyboard(keyboard_.CurrentKeyboardUse()))
+    alert_.Win().Show();
+  else
+    alert_.Win().ShowWithoutActivation();
   ui::Window& win = Win();
   win.SetTimerEnabled(kTimer1, false);
   win.SetTimerEnabled(kTimer2, false);

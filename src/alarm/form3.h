@@ -10,6 +10,7 @@
 
 #include "alarm/alarm_display.h"
 #include "alarm/alarm_input.h"
+#include "alarm/alert_activation.h"
 #include "alarm/sound_switch.h"
 #include "ui/clock.h"
 #include "ui/form.h"
@@ -41,9 +42,10 @@ class Form3 : public ui::Form, public SoundSwitch {
     kTimer2,
   };
 
-  // `alert` is the window the alarm opens when it fires.
+  // `alert` is the window the alarm opens when it fires; `keyboard` tells
+  // whether it may take the keyboard then.
   Form3(ui::Toolkit& toolkit, ui::Platform& platform, ui::Clock& clock, Module7& sound,
-        Form4& alert, AlarmDisplay& display);
+        Form4& alert, AlarmDisplay& display, KeyboardWatch& keyboard);
 
   // "Play Sound when alarm" is checked. Asking loads the dialog, as every
   // reading of its controls does.
@@ -83,6 +85,7 @@ class Form3 : public ui::Form, public SoundSwitch {
   Module7& sound_;
   Form4& alert_;
   AlarmDisplay& display_;
+  KeyboardWatch& keyboard_;
   std::int32_t AlarmSeconds_ = 0;
   std::int32_t TicksElapsed_ = 0;
   std::string AlarmTimeText_;

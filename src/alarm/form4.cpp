@@ -21,7 +21,14 @@ void Form4::Click(int id) {
 }
 
 // Runs before the window is first shown, so the sound starts with the alert.
+// A loop that already plays is the alarm's, started when this window could
+// not open: it goes on, and is this window's to stop now, whatever the
+// switch says by then.
 void Form4::Form_Load() {
+  if (sound_.LoopPlaying()) {
+    startedLoop_ = true;
+    return;
+  }
   startedLoop_ = soundSwitch_.SoundOn();
   if (startedLoop_) sound_.PlaySoundLoop(IDS_ALARM_SOUND);
 }

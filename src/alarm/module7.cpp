@@ -20,7 +20,10 @@ void Module7::PlaySoundLoop(std::int16_t resId) { Play(resId, kLoopFlags); }
 
 void Module7::PlaySoundOnce(std::int16_t resId) { Play(resId, kOnceFlags); }
 
-void Module7::StopSound() { platform_.sndPlaySoundA(nullptr, 0); }
+void Module7::StopSound() {
+  loopPlaying_ = false;
+  platform_.sndPlaySoundA(nullptr, 0);
+}
 
 void Module7::Play(std::int16_t resId, std::uint32_t flags) {
   std::vector<std::uint8_t> loaded = platform_.LoadCustomResource(resId, kSoundType);
@@ -31,6 +34,7 @@ void Module7::Play(std::int16_t resId, std::uint32_t flags) {
   // buffer is kept (in `loaded`) until that call has returned, and released
   // only then, rather than stopping first, which would add a call and a gap.
   std::swap(SoundData_, loaded);
+  loopPlaying_ = (flags & ui::kSndLoop) != 0;
   platform_.sndPlaySoundA(SoundData_.data(), flags);
 }
 

@@ -23,6 +23,8 @@ class Module7 {
   void PlaySoundOnce(std::int16_t resId);
   // Stops whatever sound the procedures above started.
   void StopSound();
+  // A loop was started and has not been stopped or replaced since.
+  bool LoopPlaying() const { return loopPlaying_; }
 
   // The WAVE image played last; the system reads straight from it.
   const std::vector<std::uint8_t>& SoundData() const { return SoundData_; }
@@ -32,6 +34,7 @@ class Module7 {
 
   ui::Platform& platform_;
   std::vector<std::uint8_t> SoundData_;
+  bool loopPlaying_ = false;
 };
 
 }  // namespace alarms

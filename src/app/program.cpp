@@ -15,14 +15,20 @@ Program::Program(ui::Toolkit& toolkit, ui::Platform& platform, ui::Clock& clock,
       sound_(platform),
       notes_(toolkit, platform),
       form1_(toolkit, platform, notes_, *this, site_),
-      form3_(toolkit, platform, clock, sound_, form4_, form1_),
+      form3_(toolkit, platform, clock, sound_, form4_, form1_, *this),
       form4_(toolkit, sound_, form3_, form1_),
       form5_(toolkit, platform, site_) {
   toolkit_.OnSessionEnd([this] { UnloadForSessionEnd(); });
   toolkit_.OnDesktopChange([this] { BringWindowsWithinReach(); });
+  // However the program ends, no sound of it plays on: the alarm's loop may
+  // belong to no window by then.
+  toolkit_.OnProgramEnd([this] {
+    if (sound_.LoopPlaying()) sound_.StopSound();
+  });
 }
 
 Program::~Program() {
+  toolkit_.OnProgramEnd(nullptr);
   toolkit_.OnDesktopChange(nullptr);
   toolkit_.OnSessionEnd(nullptr);
 }
@@ -56,3 +62,17 @@ void Program::BringWindowsWithinReach() {
 }
 
 void Program::Start() { form1_.EnsureLoaded(); }
+
+alarms::KeyboardUse Program::CurrentKeyboardUse() {
+  return {NoteHasKeyboard(), toolkit_.MillisecondsSinceInput()};
+}
+
+bool Program::NoteHasKeyboard() const {
+  const ui::Handle keyboard = toolkit_.KeyboardWindow();
+  if (keyboard == 0) return false;
+  for (int slot = 0; slot <= notes_.NoteUpper(); ++slot) {
+    const std::shared_ptr<notes::Form2> note = notes_.Notes(slot);
+    if (note && note->IsLoaded() && note->Hwnd() == keyboard) return true;
+  }
+  return false;
+}

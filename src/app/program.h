@@ -6,6 +6,7 @@
 #include <string>
 
 #include "about/form5.h"
+#include "alarm/alert_activation.h"
 #include "alarm/form3.h"
 #include "alarm/form4.h"
 #include "alarm/module7.h"
@@ -17,7 +18,7 @@
 #include "ui/toolkit.h"
 #include "ui/web_site.h"
 
-class Program final : private shell::WindowOpener {
+class Program final : private shell::WindowOpener, private alarms::KeyboardWatch {
  public:
   Program(ui::Toolkit& toolkit, ui::Platform& platform, ui::Clock& clock, std::string siteAddress);
   ~Program();
@@ -37,6 +38,8 @@ class Program final : private shell::WindowOpener {
  private:
   ui::Form& AlarmDialog() override { return form3_; }
   ui::Form& About() override { return form5_; }
+  alarms::KeyboardUse CurrentKeyboardUse() override;
+  bool NoteHasKeyboard() const;
 
   void UnloadForSessionEnd();
   void BringWindowsWithinReach();

@@ -16,6 +16,7 @@ class InertWindow final : public Window {
   Handle Hwnd() const override { return 0; }
   Handle IconHandle() const override { return 0; }
   void Show() override {}
+  void ShowWithoutActivation() override {}
   void Hide() override {}
   bool Visible() const override { return false; }
   void Unload() override {}

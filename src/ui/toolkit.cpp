@@ -9,6 +9,7 @@ int Toolkit::MsgBox(const std::string& text, int flags, const std::string& title
 
 void Toolkit::EndProgram() {
   ending_ = true;
+  SayLastWords();
   Terminate();
 }
 
@@ -16,7 +17,12 @@ void Toolkit::EndSession() {
   if (ending_) return;
   ending_ = true;
   if (unloadWindows_) unloadWindows_();
+  SayLastWords();
   Terminate();
+}
+
+void Toolkit::SayLastWords() {
+  if (lastWords_) lastWords_();
 }
 
 void Toolkit::DesktopChanged() {

@@ -4,6 +4,7 @@
 // waits for the user.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -52,6 +53,13 @@ class Toolkit {
   // The desktop's monitors as they are now.
   virtual const Monitors& Displays() const = 0;
 
+  // Milliseconds since the user last pressed a key or moved the mouse,
+  // anywhere on the desktop.
+  virtual std::uint32_t MillisecondsSinceInput() const = 0;
+  // The top-level window that has the keyboard (the foreground window), or
+  // 0 when none has it.
+  virtual Handle KeyboardWindow() const = 0;
+
   // The program is on its way out: from now on no window loads.
   void BeginEnding() { ending_ = true; }
   bool Ending() const { return ending_; }
@@ -67,6 +75,9 @@ class Toolkit {
   // The window system reports that the session ends. Only the first report
   // counts.
   void EndSession();
+
+  // Run last, just before the program ends, however it ends.
+  void OnProgramEnd(std::function<void()> lastWords) { lastWords_ = std::move(lastWords); }
 
   // Run when the monitors or their work areas may have changed: displays
   // were added, removed or resized, a taskbar moved, or the computer woke up
@@ -92,8 +103,11 @@ class Toolkit {
   void RunDesktopPass();
 
  private:
+  void SayLastWords();
+
   bool ending_ = false;
   std::function<void()> unloadWindows_;
+  std::function<void()> lastWords_;
   std::function<void()> arrangeWindows_;
   bool passScheduled_ = false;
   std::optional<std::vector<Monitor>> monitorsBeforeSleep_;

@@ -73,7 +73,8 @@ class FormEvents {
   // News of the system, which every loaded window hears, shown or hidden.
   // The shell's taskbar was (re)created: tray icons must be registered again.
   virtual void TaskbarCreated() {}
-  // The user or a time server set the system clock, or the time zone changed.
+  // The user or a time server set the system clock, or the time zone or its
+  // daylight-saving rules changed.
   virtual void ClockChanged() {}
   // The computer woke up from sleep or hibernation; one wake-up may be told
   // twice. Timers do not catch up on the ticks they missed meanwhile.
@@ -94,6 +95,9 @@ class Window {
   virtual Handle IconHandle() const = 0;
 
   virtual void Show() = 0;  // modeless
+  // Shows the window where it is in the z-order and leaves the keyboard
+  // with the window that has it.
+  virtual void ShowWithoutActivation() = 0;
   virtual void Hide() = 0;
   virtual bool Visible() const = 0;
   // Unload from code: QueryUnload (mode kFormCode; may cancel), Unload, then

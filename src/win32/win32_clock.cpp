@@ -31,18 +31,29 @@ ui::Moment Win32Clock::Now() const {
   return SecondsOf(now);
 }
 
-// The zone is read afresh on every call (a null zone means the current
-// one), so a change of zone shows at once, with the daylight-saving rules of
-// the date asked about. A moment the system cannot convert stays in UTC.
+// The zone is read afresh on every call, so a change of zone, or of its
+// daylight-saving rules, shows at once; the rules are those the zone has for
+// the year of the date asked about (dynamic daylight saving), as
+// SystemTimeToTzSpecificLocalTimeEx applies them, which Wine lacks. Near New
+// Year the local date may fall in the other year than the UTC one: its rules
+// decide then. A moment the system cannot convert stays in UTC.
 ui::LocalSeconds Win32Clock::LocalTimeAt(ui::Moment moment) const {
   const FILETIME utcFile = FileTimeOf(moment);
   SYSTEMTIME utc{};
+  if (!::FileTimeToSystemTime(&utcFile, &utc)) return moment;
+  DYNAMIC_TIME_ZONE_INFORMATION zone{};
+  const bool zoneRead = ::GetDynamicTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID;
   SYSTEMTIME local{};
+  const auto convertWithRulesOf = [&](WORD year) {
+    TIME_ZONE_INFORMATION rules{};
+    if (zoneRead && ::GetTimeZoneInformationForYear(year, &zone, &rules))
+      return ::SystemTimeToTzSpecificLocalTime(&rules, &utc, &local) != 0;
+    return ::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) != 0;
+  };
+  if (!convertWithRulesOf(utc.wYear)) return moment;
+  if (local.wYear != utc.wYear && !convertWithRulesOf(local.wYear)) return moment;
   FILETIME localFile{};
-  if (!::FileTimeToSystemTime(&utcFile, &utc) ||
-      !::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) ||
-      !::SystemTimeToFileTime(&local, &localFile))
-    return moment;
+  if (!::SystemTimeToFileTime(&local, &localFile)) return moment;
   return SecondsOf(localFile);
 }
 

@@ -85,6 +85,20 @@ void CALLBACK Win32Toolkit::DesktopPassDue(HWND owner, UINT, UINT_PTR timer, DWO
   }
 }
 
+// Both counts wrap after 49.7 days; their difference in 32 bits does not.
+// Unknown counts as long ago.
+std::uint32_t Win32Toolkit::MillisecondsSinceInput() const {
+  LASTINPUTINFO last{};
+  last.cbSize = sizeof last;
+  if (!::GetLastInputInfo(&last)) return UINT32_MAX;
+  return ::GetTickCount() - last.dwTime;
+}
+
+ui::Handle Win32Toolkit::KeyboardWindow() const {
+  HWND foreground = ::GetForegroundWindow();
+  return reinterpret_cast<ui::Handle>(foreground ? ::GetAncestor(foreground, GA_ROOT) : nullptr);
+}
+
 double Win32Toolkit::ScreenWidthTwips() const {
   return dpi_.SystemDpi().ToTwips(::GetSystemMetrics(SM_CXSCREEN));
 }

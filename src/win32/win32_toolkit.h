@@ -35,6 +35,8 @@ class Win32Toolkit final : public ui::Toolkit {
   double TwipsPerPixelX() const override { return dpi_.SystemDpi().TwipsPerPixel(); }
   double TwipsPerPixelY() const override { return dpi_.SystemDpi().TwipsPerPixel(); }
   const ui::Monitors& Displays() const override { return monitors_; }
+  std::uint32_t MillisecondsSinceInput() const override;
+  ui::Handle KeyboardWindow() const override;
 
   // For the windows.
   HINSTANCE Instance() const { return instance_; }

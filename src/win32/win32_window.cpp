@@ -184,6 +184,12 @@ void Win32Window::Show() {
   ::ShowWindow(hwnd_, command);
 }
 
+void Win32Window::ShowWithoutActivation() {
+  if (!hwnd_) return;
+  GiveIconToWindow();
+  ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+}
+
 void Win32Window::Hide() {
   if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
 }

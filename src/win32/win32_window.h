@@ -47,6 +47,7 @@ class Win32Window final : public ui::LifeCycleWindow, private ControlListener {
   ui::Handle Hwnd() const override { return reinterpret_cast<ui::Handle>(hwnd_); }
   ui::Handle IconHandle() const override;
   void Show() override;
+  void ShowWithoutActivation() override;
   void Hide() override;
   bool Visible() const override;
   ui::WindowState State() const override;

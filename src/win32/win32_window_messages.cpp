@@ -46,6 +46,17 @@ constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 // the headers name it only for that version.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
+// A wake-up, handled from the program's own queue.
+constexpr UINT kResumedMessage = kDeferredSetUpMessage + 1;
+
+// Windows does not always send WM_TIMECHANGE when only the time zone or its
+// daylight-saving rules change; it reports such a change as one of the
+// regional settings ("intl"), or names no setting at all.
+bool MayBeZoneChange(LPARAM lParam) {
+  const auto* area = reinterpret_cast<const wchar_t*>(lParam);
+  return !area || ::lstrcmpiW(area, L"intl") == 0;
+}
+
 }  // namespace
 
 LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,9 +93,13 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
       if (wParam == SPI_SETWORKAREA) toolkit_.DesktopChanged();
       if (wParam == SPI_SETHIGHCONTRAST) OnSystemColorsChanged();
+      if (MayBeZoneChange(lParam)) OnTimeChange();
       break;
     case WM_POWERBROADCAST:
       return OnPowerBroadcast(wParam);
+    case kResumedMessage:
+      if (Live()) Events().Resumed();
+      return 0;
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers the whole surface
     case WM_PAINT:
@@ -411,12 +426,14 @@ HBRUSH Win32Window::OnControlColor(HDC dc, HWND child) {
 // timers have missed their ticks. A wake-up the system does on its own (a
 // timer, the network) reports only PBT_APMRESUMEAUTOMATIC; one the user
 // causes reports PBT_APMRESUMESUSPEND after it. Both count: whoever listens
-// must take the second as a repeat.
+// must take the second as a repeat. The form hears it from the program's
+// own queue: what it does then (an alarm due, a message box) must not run
+// inside the system's broadcast.
 LRESULT Win32Window::OnPowerBroadcast(WPARAM event) {
   if (event == PBT_APMSUSPEND) toolkit_.Suspending();
   if (event != PBT_APMRESUMEAUTOMATIC && event != PBT_APMRESUMESUSPEND) return TRUE;
   toolkit_.Resuming();
-  if (Live()) Events().Resumed();
+  ::PostMessageW(hwnd_, kResumedMessage, 0, 0);
   return TRUE;
 }
 

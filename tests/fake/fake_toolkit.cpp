@@ -76,6 +76,11 @@ void FakeWindow::Show() {
   Log("Show");
 }
 
+void FakeWindow::ShowWithoutActivation() {
+  visible_ = true;
+  Log("ShowWithoutActivation");
+}
+
 void FakeWindow::Hide() {
   visible_ = false;
   Log("Hide");

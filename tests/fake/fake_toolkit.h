@@ -65,6 +65,7 @@ class FakeWindow : public ui::LifeCycleWindow {
   // The icon the toolkit chooses after a change of DPI.
   void SetIconHandle(ui::Handle icon) { iconHandle_ = icon; }
   void Show() override;
+  void ShowWithoutActivation() override;
   void Hide() override;
   bool Visible() const override { return visible_; }
   ui::WindowState State() const override { return state_; }
@@ -160,6 +161,8 @@ class FakeToolkit : public ui::Toolkit {
   // `monitors`, or while it is empty one monitor of the screen's size at
   // `monitorDpi`.
   const ui::Monitors& Displays() const override;
+  std::uint32_t MillisecondsSinceInput() const override { return millisecondsSinceInput; }
+  ui::Handle KeyboardWindow() const override { return keyboardWindow; }
 
   // Live (not destroyed) windows created from the layout called `name`, in
   // creation order; Find returns the last one, or nullptr.
@@ -182,6 +185,9 @@ class FakeToolkit : public ui::Toolkit {
   std::optional<int> monitorDpi;
   bool ended = false;
   int passesScheduled = 0;
+  // The user's last input, and the window that has the keyboard (0: none).
+  std::uint32_t millisecondsSinceInput = 60'000;
+  ui::Handle keyboardWindow = 0;
   bool failWindowCreation = false;  // as when the desktop is out of handles
   std::vector<MsgBoxCall> msgBoxes;
   std::function<void(const MsgBoxCall&)> onMsgBox;  // runs while the box is "open"

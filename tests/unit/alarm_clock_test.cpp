@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::int64_t kSecond = 1000, kMinute = 60 * kSecond, kHour = 60 * kMinute;
 
-enum class Act { kTick, kSleep, kSetClock, kZone };
+enum class Act { kTick, kSleep, kSetClock, kZone, kRules };
 
 struct Step {
   Act act;
@@ -35,6 +35,9 @@ Step NewZone(std::int64_t ms) { return {Act::kZone, ms}; }
 // An hour ahead of UTC; or daylight saving beginning (02:00 becomes 03:00)
 // or ending (03:00 becomes 02:00 again) at 01:00 UTC of the test day.
 enum class Zone { kPlain, kSpringForward, kFallBack };
+
+// The zone keeps its offset for now but takes new daylight-saving rules.
+Step NewRules(Zone zone) { return {Act::kRules, static_cast<std::int64_t>(zone)}; }
 
 std::vector<fake::FakeClock::Offset> ZoneOf(Zone zone) {
   const ui::Moment change = kToday + 3600;
@@ -97,6 +100,9 @@ class ClockTest : public AlarmTest, public ::testing::WithParamInterface<ClockCa
         return toolkit_.Broadcast(&ui::FormEvents::ClockChanged);
       case Act::kZone:
         clock_.zone = {{0, step.amount / kSecond}};
+        return toolkit_.Broadcast(&ui::FormEvents::ClockChanged);
+      case Act::kRules:
+        clock_.zone = ZoneOf(static_cast<Zone>(step.amount));
         return toolkit_.Broadcast(&ui::FormEvents::ClockChanged);
     }
   }
@@ -165,7 +171,11 @@ INSTANTIATE_TEST_SUITE_P(
              Tick(kSecond)},
             3),
         Row("TimeZoneBehind", kPlain, LocalAt(14, 0), {14, 30},
-            {NewZone(-kHour), Tick(2 * kHour + 30 * kMinute - kSecond), Tick(kSecond)}, 2)),
+            {NewZone(-kHour), Tick(2 * kHour + 30 * kMinute - kSecond), Tick(kSecond)}, 2),
+        // Daylight saving now begins at 02:00 today and skips the minute:
+        // it rings at the jump, not an hour and a half after Set.
+        Row("NewRulesSkipTheMinute", kPlain, LocalAt(1, 0), {2, 30},
+            {NewRules(kSpringForward), Tick(kHour - kSecond), Tick(kSecond)}, 2)),
     Label);
 
 }  // namespace

@@ -53,6 +53,7 @@ std::string CmdRefusingTaskbar(const Args& args);
 // Processes started by the driver.
 std::string CmdPing(const Args& args);
 std::string CmdStart(const Args& args);
+std::string CmdStartTraced(const Args& args);
 std::string CmdWait(const Args& args);
 std::string CmdKill(const Args& args);
 std::string CmdModules(const Args& args);

@@ -108,14 +108,23 @@ std::string CmdClick(const Args& args) {
   return ok ? "true" : "false";
 }
 
-// key HWND VK: a key press and release posted to the window.
+// key HWND VK [VK...]: a press and release of each key, posted to the
+// window all at once. A window's thread takes posted messages before mouse
+// input, so no mouse move the system makes meanwhile (a window appearing
+// under the pointer) comes between them: a menu, which selects the item
+// under the pointer on every move, counts its arrow keys from where the
+// first one found it.
 std::string CmdKey(const Args& args) {
   const HWND hwnd = WindowArg(args, 1);
-  const auto vk = static_cast<WPARAM>(IntArg(args, 2));
-  const UINT scan = MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC);
-  const LPARAM down = 1 | static_cast<LPARAM>(scan << 16);
-  const LPARAM up = down | (static_cast<LPARAM>(3) << 30);
-  return Post(hwnd, WM_KEYDOWN, vk, down) && Post(hwnd, WM_KEYUP, vk, up) ? "true" : "false";
+  bool posted = true;
+  for (std::size_t i = 2; i < args.size() || i == 2; ++i) {
+    const auto vk = static_cast<WPARAM>(IntArg(args, i));
+    const UINT scan = MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC);
+    const LPARAM down = 1 | static_cast<LPARAM>(scan << 16);
+    const LPARAM up = down | (static_cast<LPARAM>(3) << 30);
+    posted = posted && Post(hwnd, WM_KEYDOWN, vk, down) && Post(hwnd, WM_KEYUP, vk, up);
+  }
+  return posted ? "true" : "false";
 }
 
 // keys COMBO...: real key presses through SendInput, as the keyboard makes

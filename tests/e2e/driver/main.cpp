@@ -49,6 +49,7 @@ const std::map<std::string, pwdriver::Command>& CommandTable() {
       {"tooltips", CmdTooltips},
       {"refusingtaskbar", CmdRefusingTaskbar},
       {"start", CmdStart},
+      {"starttraced", CmdStartTraced},
       {"wait", CmdWait},
       {"kill", CmdKill},
       {"modules", CmdModules},

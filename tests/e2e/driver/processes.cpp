@@ -5,7 +5,9 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "driver/commands.h"
@@ -30,29 +32,55 @@ HANDLE StartedProcess(const Args& args) {
 
 std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
 
-}  // namespace
-
-// ping: the driver's own process id; proves the driver is up.
-std::string CmdPing(const Args&) { return std::to_string(GetCurrentProcessId()); }
-
-// start PATH [ARG...]: starts a program in its own directory; its process id.
-std::string CmdStart(const Args& args) {
-  const std::wstring path = Widen(StrArg(args, 1));
+// Starts args[first] with the arguments after it, in its own directory,
+// with `environment` (a block, or null for the driver's own).
+std::string Start(const Args& args, std::size_t first, wchar_t* environment) {
+  const std::wstring path = Widen(StrArg(args, first));
   std::wstring commandLine = Quoted(path);
-  for (std::size_t i = 2; i < args.size(); ++i) commandLine += L" " + Quoted(Widen(args[i]));
+  for (std::size_t i = first + 1; i < args.size(); ++i)
+    commandLine += L" " + Quoted(Widen(args[i]));
   const auto slash = path.find_last_of(L"\\/");
   const std::wstring directory = slash == std::wstring::npos ? L"." : path.substr(0, slash);
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      directory.c_str(), &startup, &info)) {
-    throw CommandError("start: CreateProcess failed with error " + std::to_string(GetLastError()));
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                      environment ? CREATE_UNICODE_ENVIRONMENT : 0, environment, directory.c_str(),
+                      &startup, &info)) {
+    throw CommandError(args[0] + ": CreateProcess failed with error " +
+                       std::to_string(GetLastError()));
   }
   CloseHandle(info.hThread);
   Started()[info.dwProcessId] = UniqueHandle(info.hProcess);
   return std::to_string(info.dwProcessId);
+}
+
+}  // namespace
+
+// ping: the driver's own process id; proves the driver is up.
+std::string CmdPing(const Args&) { return std::to_string(GetCurrentProcessId()); }
+
+// start PATH [ARG...]: starts a program in its own directory; its process id.
+std::string CmdStart(const Args& args) { return Start(args, 1, nullptr); }
+
+// starttraced CHANNELS PATH [ARG...]: starts a program as start does, with
+// Wine's debug channels CHANNELS (as WINEDEBUG names them) on; Wine writes
+// their output to the standard error that the program inherits, the
+// driver's. Its process id.
+std::string CmdStartTraced(const Args& args) {
+  // The driver's environment with WINEDEBUG replaced.
+  std::wstring block = L"WINEDEBUG=" + Widen(StrArg(args, 1));
+  block.push_back(L'\0');
+  wchar_t* own = GetEnvironmentStringsW();
+  for (const wchar_t* entry = own; *entry; entry += wcslen(entry) + 1) {
+    if (_wcsnicmp(entry, L"WINEDEBUG=", 10) == 0) continue;
+    block.append(entry);
+    block.push_back(L'\0');
+  }
+  FreeEnvironmentStringsW(own);
+  block.push_back(L'\0');
+  return Start(args, 2, block.data());
 }
 
 // wait PID [MS]: waits up to MS (default 0) for the process to end.

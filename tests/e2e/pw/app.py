@@ -13,14 +13,16 @@ class App:
     """A Paperwisp process started through the driver; `x` (an XServer) is
     needed only for real mouse input."""
 
-    def __init__(self, driver, x=None, exe=None, wait_for_tray=True):
+    def __init__(self, driver, x=None, exe=None, wait_for_tray=True, trace=None):
         """Starts the program and waits for Form1 and, unless told otherwise,
-        for its tray icon: the end of its start-up."""
+        for its tray icon: the end of its start-up. `trace` names Wine debug
+        channels to trace (see Driver.start_traced)."""
         self.driver = driver
         self.x = x
         self._icons_before = set(driver.tray_icons())
         self._tray_icon = None
-        self.pid = driver.start(exe or driver.session.paperwisp_exe)
+        exe = exe or driver.session.paperwisp_exe
+        self.pid = driver.start_traced(trace, exe) if trace else driver.start(exe)
         try:
             self.form1 = wait_until(lambda: self._find(FORM1_TITLE), 15,
                                     message="Form1")["hwnd"]
@@ -185,15 +187,19 @@ class App:
     def choose_popup_item(self, index, sub_index=None):
         """Chooses the index-th item of the open popup (separators do not
         count; see POPUP_*), or the sub_index-th item of its submenu."""
+        # The keys of a menu go in one request each: the menu selects the
+        # item under the pointer at every mouse move, and the pointer rests
+        # where the menu opened, so a move the system makes meanwhile (the
+        # menu's window or an alert appearing under the pointer) must not
+        # come between the arrows that count the items.
         menu = self.wait_popup()
-        for _ in range(index + 1):
-            self.driver.key(menu, VK_DOWN)
-        if sub_index is not None:
-            self.driver.key(menu, VK_RIGHT)
+        downs = [VK_DOWN] * (index + 1)
+        if sub_index is None:
+            self.driver.key(menu, *downs, VK_RETURN)
+        else:
+            self.driver.key(menu, *downs, VK_RIGHT)
             menu = self.wait_popup(count=2)
-            for _ in range(sub_index):
-                self.driver.key(menu, VK_DOWN)
-        self.driver.key(menu, VK_RETURN)
+            self.driver.key(menu, *[VK_DOWN] * sub_index, VK_RETURN)
         wait_until(lambda: not self.popup_menus(), message="the popup menu to close")
 
     def popup_command(self, index, sub_index=None):

@@ -157,8 +157,9 @@ class Driver:
         window to the window there: the window itself or a child of it."""
         return self.call("click", hwnd, x, y, button, count)
 
-    def key(self, hwnd, vk):
-        return self.call("key", hwnd, vk)
+    def key(self, hwnd, *vks):
+        """Presses and releases each key, posted to the window all at once."""
+        return self.call("key", hwnd, *vks)
 
     def keys(self, *combos):
         """Real key presses (SendInput) for the window with the focus; each
@@ -221,6 +222,17 @@ class Driver:
     # Processes started through the driver.
     def start(self, unix_path, *args):
         return self.call("start", windows_path(unix_path), *args)
+
+    def start_traced(self, channels, unix_path, *args):
+        """Starts a program with Wine's debug `channels` (as WINEDEBUG names
+        them) on; their output joins the driver's (see error_output)."""
+        return self.call("starttraced", channels, windows_path(unix_path), *args)
+
+    def error_output(self):
+        """What the driver and the programs it traces wrote to the standard
+        error so far."""
+        self._stderr.seek(0)
+        return self._stderr.read().decode(errors="replace")
 
     def wait_exit(self, pid, timeout_ms=0):
         return self.call("wait", pid, timeout_ms)
