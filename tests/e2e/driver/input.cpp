@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "driver/commands.h"
+#include "driver/handle.h"
 #include "driver/json.h"
 #include "driver/window_text.h"
 
@@ -109,21 +110,28 @@ std::string CmdClick(const Args& args) {
 }
 
 // key HWND VK [VK...]: a press and release of each key, posted to the
-// window all at once. A window's thread takes posted messages before mouse
-// input, so no mouse move the system makes meanwhile (a window appearing
-// under the pointer) comes between them: a menu, which selects the item
-// under the pointer on every move, counts its arrow keys from where the
-// first one found it.
+// window all at once, while the window's thread is held: it takes posted
+// messages before mouse input, so no mouse move the system makes meanwhile
+// (a window appearing under the pointer) comes between them. A menu, which
+// selects the item under the pointer on every move, thus counts its arrow
+// keys from where the first one found it; without the hold, the thread could
+// wake between two posts and take a move queued by then.
 std::string CmdKey(const Args& args) {
   const HWND hwnd = WindowArg(args, 1);
+  std::vector<WPARAM> keys;
+  for (std::size_t i = 2; i < args.size() || i == 2; ++i)
+    keys.push_back(static_cast<WPARAM>(IntArg(args, i)));
+  const UniqueHandle thread(
+      OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(hwnd, nullptr)));
+  const bool held = thread && SuspendThread(thread.get()) != static_cast<DWORD>(-1);
   bool posted = true;
-  for (std::size_t i = 2; i < args.size() || i == 2; ++i) {
-    const auto vk = static_cast<WPARAM>(IntArg(args, i));
+  for (const WPARAM vk : keys) {
     const UINT scan = MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC);
     const LPARAM down = 1 | static_cast<LPARAM>(scan << 16);
     const LPARAM up = down | (static_cast<LPARAM>(3) << 30);
     posted = posted && Post(hwnd, WM_KEYDOWN, vk, down) && Post(hwnd, WM_KEYUP, vk, up);
   }
+  if (held) ResumeThread(thread.get());
   return posted ? "true" : "false";
 }
 
