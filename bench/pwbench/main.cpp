@@ -115,7 +115,7 @@ Started StartUntilIcon(const std::wstring& exe, const std::wstring& title) {
   const double begin = NowMs();
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       directory.c_str(), &startup, &started.process))
-    Fail("CreateProcess failed");
+    Fail(("CreateProcess failed with error " + std::to_string(GetLastError())).c_str());
   started.registered = WaitFor(
       [&] {
         if (!started.hwnd) {
